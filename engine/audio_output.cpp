@@ -1,0 +1,83 @@
+#include "audio_output.h"
+
+#include <sonic.h>
+
+#include <cmath>
+#include <cstring>
+#include <mutex>
+#include <vector>
+
+#include "library_state.h"
+#include "voice.h"
+
+namespace zorna {
+
+namespace {
+
+constexpr int kChunkSamples = kOutputChunkBytes / 2;
+constexpr float kSmallestFactor = 0.05f;
+constexpr float kLargestFactor = 100.0f;
+// Silence longer than this is written to the stream in pieces of this size.
+constexpr std::int64_t kPauseBlockBytes = 44100;
+
+void Deliver(TVoice &voice, const void *data, std::int32_t count) {
+    if (voice.Callback != nullptr && !voice.StopRequested.load()) voice.Callback(data, count, nullptr, voice.Context);
+}
+
+}  // namespace
+
+float SonicFactor(float value) {
+    if (!std::isfinite(value) || value <= 0.0f) return kSmallestFactor;
+    if (value < kSmallestFactor) return kSmallestFactor;
+    if (value > kLargestFactor) return kLargestFactor;
+    return value;
+}
+
+void PlaySamples(TVoice &voice, const void *data, std::int32_t byteCount) {
+    LibraryState &lib = Library();
+    const bool hasData = data != nullptr && byteCount > 0;
+    if (lib.SonicStream == nullptr) {
+        if (hasData) Deliver(voice, data, byteCount);
+        return;
+    }
+    std::lock_guard<platform::Lock> guard(lib.AudioLock);
+    sonicStream stream = lib.SonicStream;
+    if (stream == nullptr) return;
+    sonicSetSpeed(stream, SonicFactor(voice.Speed + voice.SpeedOffset));
+    sonicSetVolume(stream, SonicFactor(voice.Volume + voice.VolumeOffset));
+    std::vector<short> buffer(kChunkSamples);
+    if (hasData) {
+        const int samples = byteCount / 2;
+        if (samples > 0) {
+            if (reinterpret_cast<std::uintptr_t>(data) % alignof(short) == 0) {
+                sonicWriteShortToStream(stream, static_cast<short *>(const_cast<void *>(data)), samples);
+            } else {
+                std::vector<short> aligned(static_cast<std::size_t>(samples));
+                std::memcpy(aligned.data(), data, static_cast<std::size_t>(samples) * 2);
+                sonicWriteShortToStream(stream, aligned.data(), samples);
+            }
+        }
+    } else {
+        sonicFlushStream(stream);
+    }
+    for (;;) {
+        const int got = sonicReadShortFromStream(stream, buffer.data(), kChunkSamples);
+        if (got <= 0) break;
+        Deliver(voice, buffer.data(), got * 2);
+    }
+}
+
+void PlayPause(TVoice &voice, std::int32_t milliseconds) {
+    if (milliseconds <= 0) return;
+    std::int64_t total = static_cast<std::int64_t>(milliseconds) * 44100 / 1000;
+    if (total <= 0) return;
+    const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(std::min(total, kPauseBlockBytes)), 0);
+    while (total > 0) {
+        const auto block = static_cast<std::int32_t>(std::min(total, kPauseBlockBytes));
+        PlaySamples(voice, zeros.data(), block);
+        total -= block;
+        if (voice.StopRequested.load()) break;
+    }
+}
+
+}  // namespace zorna
