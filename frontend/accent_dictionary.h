@@ -1,8 +1,14 @@
 // TAccentDictionary: stressed forms of words from a dictionary file of 25-byte
 // records (slovar.rus, slovar.ukr), and stress assignment with prefix rules.
+//
+// The file is mapped read-only for the life of the dictionary. A lookup gives
+// exactly the answer of a record-by-record scan from the word's letter group to
+// the end of that scan; runs of keys that the constructor found in sorted order
+// are searched by bisection instead of record by record.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace zorna {
@@ -18,6 +24,7 @@ public:
 
     // The stressed form of a lower-case word, a near match built from a key that
     // differs in the last one or two characters, or the word itself.
+    // Reads the mapping only: lookups may run from several threads at once.
     std::string Lookup(const std::string &word) const;
 
     // Lookup, then the language's prefix rules (isUkrainian: 1 Ukrainian, else Russian).
@@ -27,7 +34,7 @@ public:
 
 private:
     struct Impl;
-    Impl *impl_;
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace zorna
