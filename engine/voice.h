@@ -18,6 +18,9 @@ public:
     // sep + voiceName), chooses the language ("uk" exactly: Ukrainian) and
     // creates the text front end and the unit store. Throws on failure.
     TVoice(const std::string &voiceName, const std::string &language);
+    // An instance without front end or unit store, for tests of the output stage.
+    struct Bare {};
+    explicit TVoice(Bare) {}
     virtual ~TVoice();
     TVoice(const TVoice &) = delete;
     TVoice &operator=(const TVoice &) = delete;

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake ninja-build pkg-config
   libsonic-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libespeak-ng-dev espeak-ng-data

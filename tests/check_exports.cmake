@@ -1,0 +1,18 @@
+# Checks that a shared library defines exactly the expected dynamic symbols.
+# Usage: cmake -DLIBRARY=<path> -DEXPECTED=<name,name,...> -P check_exports.cmake
+execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${out}")
+set(found "")
+foreach(line ${lines})
+  string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] +" "" name "${line}")
+  list(APPEND found ${name})
+endforeach()
+list(SORT found)
+string(REPLACE "," ";" expected "${EXPECTED}")
+list(SORT expected)
+if(NOT found STREQUAL expected)
+  message(FATAL_ERROR "exports of ${LIBRARY}:\n  found:    ${found}\n  expected: ${expected}")
+endif()

@@ -1,0 +1,37 @@
+// Small voice and dictionary files written by the tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zorna::testing {
+
+// A fresh empty directory below the system's temporary folder.
+std::string MakeTempDir(const std::string &tag);
+
+// One 25-byte record: the length byte, then the text (at most 24 bytes written).
+std::string Record(const std::string &text, int lengthByte = -1);
+
+struct FixtureUnit {
+    std::string name;              // UTF-8
+    std::vector<std::int16_t> pcm;  // an even number of samples (4-byte units)
+};
+
+// Writes alfa.wav (the units' samples one after another, from byte 0) and
+// alfa.tx (name/offset/length triples, names sorted by byte code so that each
+// first letter, and "по" inside "п", forms one block).
+void WriteVoice(const std::string &dir, const std::vector<FixtureUnit> &units);
+
+// Writes a dictionary (record 0 unused, then stressed form and key pairs,
+// keys sorted by byte code). Pairs are (key, stressed), UTF-8.
+void WriteDictionary(const std::string &path, const std::vector<std::pair<std::string, std::string>> &entries);
+
+// Writes raw bytes to a file.
+void WriteFile(const std::string &path, const std::string &bytes);
+
+// A unit whose samples identify it: every sample equals `value`.
+FixtureUnit ConstantUnit(const std::string &name, std::int16_t value, int samples);
+
+}  // namespace zorna::testing
