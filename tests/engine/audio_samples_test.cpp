@@ -57,7 +57,7 @@ TEST(UnitStore, FindsUnitsAndTheirPlaceInTheAudioFile) {
         {"пра", true, 10, 1},
         {"по", true, 11, 100},   // slot of по
         {"по+", true, 111, 1},
-        {"пэ", false, 0, 0},     // after the по block: the п scan stops at по
+        {"пэ", true, 112, 1},    // the п scan runs on through the по names: same first letter
         {"А", false, 0, 0},      // case matters
         {"ба+", false, 0, 0},
         {"я", false, 0, 0},
