@@ -1,0 +1,21 @@
+# Checks that a shared library defines exactly the dynamic symbols listed in
+# EXPECTED (a ;-list), using `nm -D --defined-only`.
+execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
+                OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REPLACE "\n" ";" lines "${listing}")
+set(found "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^[0-9a-fA-F]* *[A-Za-z] ([^ ]+)$")
+    list(APPEND found "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+list(SORT found)
+set(wanted ${EXPECTED})
+list(SORT wanted)
+if(NOT found STREQUAL wanted)
+  message(FATAL_ERROR "exports of ${LIBRARY}: [${found}], expected [${wanted}]")
+endif()
+message(STATUS "exports: ${found}")
