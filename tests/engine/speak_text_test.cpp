@@ -9,6 +9,7 @@
 #include <atomic>
 #include <future>
 #include <map>
+#include <mutex>
 #include <random>
 #include <sstream>
 #include <thread>
@@ -48,7 +49,7 @@ std::string MakeVoice(const std::string &tag, std::vector<FixtureUnit> units = {
     testing::WriteVoice(dir, units);
     const std::vector<std::pair<std::string, std::string>> dictionary = {
         {"мама", "ма+ма"}, {"мыла", "мы+ла"}, {"дом", "до+м"}, {"доме", "до+ме"}, {"кот", "ко+т"},
-        {"нет", "не+т"},   {"кто", "кто+"},   {"ба", "ба+"},
+        {"нет", "не+т"},   {"кто", "кто+"},   {"ба", "ба+"},    {"бама", "ба+ма"},
     };
     testing::WriteDictionary(dir + "/slovar.rus", dictionary);
     testing::WriteDictionary(dir + "/slovar.ukr", dictionary);
@@ -186,6 +187,209 @@ TEST_F(SpeakingLoop, LongRunsAreCutAt350Characters) {
     for (const std::string &t : trace.tokens) pieces += t == "а" ? 1 : 0;
     EXPECT_GT(pieces, 0u);
     EXPECT_LE(pieces, 255u);
+}
+
+// The intonation table as the loop must apply it to the draw r.
+float ExpectedOffset(double r, bool stressed, int endMark, float current) {
+    if (stressed && endMark == 4) return r >= 8 ? -0.25f : r >= 5 ? -0.2f : r > 3 ? -0.25f : -0.15f;
+    if (!stressed && endMark == 0) return r >= 8 ? 0.0f : r >= 5 ? -0.1f : r > 3 ? -0.1f : 0.0f;
+    return current;
+}
+
+TEST_F(SpeakingLoop, StressedUnitsPlayInPiecesWithTheIntonationOfTheirDraws) {
+    ASSERT_EQ(Zorna_SetDataPath(MakeVoice("pieces", {ConstantUnit("ба+", 137, 600), ConstantUnit("ма", 102, 200),
+                                                      ConstantUnit("кто+", 113, 706), ConstantUnit("та", 114, 20),
+                                                      ConstantUnit("-", 115, 20)})
+                                      .c_str()),
+              0);
+    Open("ru");
+    std::mt19937 draws(0);
+    auto r = [&] { return 10.0 * static_cast<double>(draws()) / 4294967296.0; };
+
+    // "ба+ма ": ends in a space (end mark 4). ба+ is 300 units: three pieces of
+    // 100 (400 bytes); only the third, its "+", is stressed. ма follows the
+    // stressed unit: speed and volume 0.2 lower.
+    EXPECT_EQ(Speak("бама"), "E0,4 ба+ ба+ ба+ ма");
+    const double r1 = r(), r2 = r(), r3 = r();
+    (void)r1;
+    (void)r2;
+    const std::vector<std::pair<float, float>> expected = {
+        {0.0f, 0.0f}, {0.0f, 0.0f}, {ExpectedOffset(r3, true, 4, 0.0f), 0.0f}, {-0.2f, -0.2f}};
+    EXPECT_EQ(trace.offsets, expected);
+    EXPECT_EQ(trace.pieceBytes, (std::vector<std::size_t>{400, 400, 400, 400}));
+
+    // "кто+-та": the particle rule leaves a word character last (end mark 0).
+    // кто+ is 353 units: four pieces of 88, the last 1 unit not played;
+    // unstressed pieces take the table's end-mark-0 column.
+    EXPECT_EQ(Speak("кто-то"), "E0,6 кто+ кто+ кто+ кто+ - та");
+    std::vector<std::pair<float, float>> expectedParticle;
+    float speed = 0.0f;
+    for (int piece = 1; piece <= 4; ++piece) {
+        speed = ExpectedOffset(r(), piece == 4, 0, speed);
+        expectedParticle.emplace_back(speed, 0.0f);
+    }
+    expectedParticle.emplace_back(-0.2f, -0.2f);
+    expectedParticle.emplace_back(-0.2f, -0.2f);
+    EXPECT_EQ(trace.offsets, expectedParticle);
+    EXPECT_EQ(trace.pieceBytes, (std::vector<std::size_t>{352, 352, 352, 352, 40, 40}));
+}
+
+TEST_F(SpeakingLoop, AStressedUnitShorterThanItsNameHasPiecesOfLengthZero) {
+    ASSERT_EQ(Zorna_SetDataPath(
+                  MakeVoice("zero", {ConstantUnit("ба+", 137, 4), ConstantUnit("ма", 102, 200)}).c_str()),
+              0);
+    Open("ru");
+    EXPECT_EQ(Speak("бама"), "E0,4 ма");
+    EXPECT_EQ(trace.offsets, (std::vector<std::pair<float, float>>{{-0.2f, -0.2f}}));
+    // Through the stream too: the empty pieces are flushes, nothing is lost.
+    SetSonicStreamForTesting(true);
+    Speak("бама");
+    std::size_t bytes = 0;
+    for (std::size_t b : trace.pieceBytes) bytes += b;
+    EXPECT_GT(bytes, 0u);
+}
+
+TEST_F(SpeakingLoop, UnitsPastTheEndOfTheAudioFilePlayOnlyWhatTheFileHolds) {
+    const std::string root = MakeVoice("clip", {ConstantUnit("ма", 102, 200)});
+    // Rewrite the table: ма starts 60 units in and claims 100 (the file has 100).
+    testing::WriteFile(root + "/data/fix/alfa.tx", testing::Record(Cp("ма")) + testing::Record("60") +
+                                                       testing::Record("100"));
+    ASSERT_EQ(Zorna_SetDataPath(root.c_str()), 0);
+    Open("ru");
+    EXPECT_EQ(Speak("ма"), "E0,2 ма");
+    EXPECT_EQ(trace.pieceBytes, (std::vector<std::size_t>{160}));
+}
+
+TEST_F(SpeakingLoop, AMalformedOffsetEndsTheCallWithFailureAndTheInstanceStaysUsable) {
+    const std::string root = MakeVoice("bad", {ConstantUnit("ма", 102, 200), ConstantUnit("до+", 105, 600)});
+    testing::WriteFile(root + "/data/fix/alfa.tx",
+                       testing::Record(Cp("до+")) + testing::Record("100") + testing::Record("300") +
+                           testing::Record(Cp("ма")) + testing::Record("zero") + testing::Record("100"));
+    ASSERT_EQ(Zorna_SetDataPath(root.c_str()), 0);
+    Open("ru");
+    trace = Trace{voice};
+    std::string text = Cp("дом мама дом");
+    EXPECT_EQ(Zorna_Speak(handle, text.c_str(), &trace), 1);
+    EXPECT_EQ(trace.Text(), "E0,3 до+ до+ до+ E4,4") << "what came before the failure stays delivered";
+    EXPECT_EQ(Speak("дом"), "E0,3 до+ до+ до+");
+}
+
+// Stops from another thread while the third piece of audio is being delivered.
+struct StopProbe {
+    std::promise<void> reached;
+    std::promise<void> stopped;
+    std::shared_future<void> stoppedFuture = stopped.get_future().share();
+    int audioCalls = 0;
+    bool stopDone = false;
+    int deliveredAfterStop = 0;
+
+    static std::int32_t ZORNA_CALL Callback(const void *, std::int32_t, const TSpeechEvent *event, void *context) {
+        auto *self = static_cast<StopProbe *>(context);
+        if (self->stopDone) {
+            ++self->deliveredAfterStop;
+            return 0;
+        }
+        if (event == nullptr && ++self->audioCalls == 3) {
+            self->reached.set_value();
+            self->stoppedFuture.wait();
+            self->stopDone = true;
+        }
+        return 0;
+    }
+};
+
+TEST_F(SpeakingLoop, StopFromAnotherThreadEndsTheTextAndNotTheNext) {
+    SetSonicStreamForTesting(true);
+    std::string text;
+    for (int i = 0; i < 40; ++i) text += "мама мыла, дом. ";
+    const std::string cp = Cp(text);
+    Zorna_SetCallback(handle, &StopProbe::Callback);
+    StopProbe probe;
+    std::thread stopper([&] {
+        probe.reached.get_future().wait();
+        EXPECT_EQ(Zorna_Stop(handle), 0);
+        probe.stopped.set_value();
+    });
+    EXPECT_EQ(Zorna_Speak(handle, cp.c_str(), &probe), 0);
+    stopper.join();
+    EXPECT_TRUE(probe.stopDone);
+    EXPECT_EQ(probe.deliveredAfterStop, 0) << "nothing more after the stop, not even the flush";
+    // The next text is spoken whole (passed straight through, to name its pieces).
+    SetSonicStreamForTesting(false);
+    Zorna_SetCallback(handle, &Trace::Callback);
+    EXPECT_EQ(Speak("мама мыла"), "E0,4 ма+ ма+ ма+ ма E5,4 мы+ мы+ мы+ ла");
+    // A stop while idle does not carry over either.
+    Zorna_Stop(handle);
+    EXPECT_EQ(Speak("мама"), "E0,4 ма+ ма+ ма+ ма");
+}
+
+// Which instance each callback came from, in the order the callbacks came.
+struct Interleave {
+    std::mutex lock;
+    std::string order;
+    std::map<char, std::vector<std::uint8_t>> audio;
+};
+struct Tagged {
+    Interleave *log;
+    char tag;
+    static std::int32_t ZORNA_CALL Callback(const void *data, std::int32_t count, const TSpeechEvent *, void *context) {
+        auto *self = static_cast<Tagged *>(context);
+        std::lock_guard<std::mutex> guard(self->log->lock);
+        if (self->log->order.empty() || self->log->order.back() != self->tag) self->log->order += self->tag;
+        if (data != nullptr) {
+            const auto *b = static_cast<const std::uint8_t *>(data);
+            auto &a = self->log->audio[self->tag];
+            a.insert(a.end(), b, b + count);
+        }
+        return 0;
+    }
+};
+
+TEST_F(SpeakingLoop, TwoInstancesOnTwoThreadsTakeTurnsWholeTexts) {
+    SetSonicStreamForTesting(true);
+    TZornaHandle other = Zorna_New("fix", "uk");
+    ASSERT_NE(other, nullptr);
+    Zorna_SetCallback(handle, &Tagged::Callback);
+    Zorna_SetCallback(other, &Tagged::Callback);
+    Zorna_SetSpeed(other, 50);
+    std::string ta, tb;
+    for (int i = 0; i < 30; ++i) ta += "мама мыла дом. ", tb += "кот, бама, нет! ";
+    ta = Cp(ta);
+    tb = Cp(tb);
+
+    // The two possible orders, one after the other from the same random state.
+    auto sequential = [&](bool aFirst) {
+        ResetIntonationForTesting();
+        Interleave log;
+        Tagged a{&log, 'A'}, b{&log, 'B'};
+        if (aFirst) {
+            Zorna_Speak(handle, ta.c_str(), &a);
+            Zorna_Speak(other, tb.c_str(), &b);
+        } else {
+            Zorna_Speak(other, tb.c_str(), &b);
+            Zorna_Speak(handle, ta.c_str(), &a);
+        }
+        return log.audio;
+    };
+    const auto aThenB = sequential(true);
+    const auto bThenA = sequential(false);
+
+    ResetIntonationForTesting();
+    Interleave log;
+    Tagged a{&log, 'A'}, b{&log, 'B'};
+    std::atomic<int> ready{0};
+    auto run = [&](TZornaHandle h, const std::string &t, Tagged *tag) {
+        ++ready;
+        while (ready.load() < 2) std::this_thread::yield();
+        EXPECT_EQ(Zorna_Speak(h, t.c_str(), tag), 0);
+    };
+    std::thread threadA(run, handle, std::cref(ta), &a);
+    std::thread threadB(run, other, std::cref(tb), &b);
+    threadA.join();
+    threadB.join();
+    EXPECT_TRUE(log.order == "AB" || log.order == "BA") << "callbacks of one text never interleave: " << log.order;
+    EXPECT_TRUE(log.audio == (log.order == "AB" ? aThenB : bThenA)) << "no audio lost or changed";
+    Zorna_Free(other);
 }
 
 }  // namespace
