@@ -189,6 +189,23 @@ TEST_F(SpeakingLoop, LongRunsAreCutAt350Characters) {
     EXPECT_LE(pieces, 255u);
 }
 
+TEST_F(SpeakingLoop, OnlyTheExactLanguageTextUkSelectsUkrainian) {
+    struct Case {
+        const char *language;
+        std::uint8_t code;
+    } cases[] = {{"uk", 3}, {"UK", 2}, {"ua", 2}, {"ru", 2}, {"", 2}, {"uk ", 2}};
+    for (const Case &c : cases) {
+        Open(c.language);
+        EXPECT_EQ(voice->Processor->GetLanguage(), c.code) << c.language;
+    }
+    // The language shows in speech: a lone "и" is named "и+" in Russian, "ы+" in
+    // Ukrainian (the vowel, then its steady stressed part).
+    Open("uk");
+    EXPECT_EQ(Speak("и"), "E0,1 ы ы");
+    Open("ru");
+    EXPECT_EQ(Speak("и"), "E0,1 и и");
+}
+
 // The intonation table as the loop must apply it to the draw r.
 float ExpectedOffset(double r, bool stressed, int endMark, float current) {
     if (stressed && endMark == 4) return r >= 8 ? -0.25f : r >= 5 ? -0.2f : r > 3 ? -0.25f : -0.15f;
