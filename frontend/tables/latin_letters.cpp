@@ -4,7 +4,7 @@
 namespace zorna::tables {
 
 // clang-format off
-const LatinRow kLatinLetters[26] = {
+constexpr LatinRow kLatinLetters[26] = {
     // Letter  Name           Sound
     {'a',      "а+",          "а"},
     {'b',      "бэ+",         "б"},
@@ -35,6 +35,6 @@ const LatinRow kLatinLetters[26] = {
 };
 // clang-format on
 
-const std::string_view kLatinVowels = "aeiouy";
+constexpr std::string_view kLatinVowels = "aeiouy";
 
 }  // namespace zorna::tables

@@ -5,7 +5,7 @@ namespace zorna::tables {
 
 // Sound, Ukrainian: empty where the sound is the letter itself.
 // clang-format off
-const LetterRow kLetters[32] = {
+constexpr LetterRow kLetters[32] = {
     // Letter  Name, Russian     Name, Ukrainian     Sound, Ukrainian
     {"а",      "а+",             "а+",               ""},
     {"б",      "бэ+",            "бэ+",              ""},
@@ -43,7 +43,7 @@ const LetterRow kLetters[32] = {
 
 // Letters outside а-я. Russian writes є as "е" and і as "и" whether spelled or
 // not (no name); every other letter (ё, ї, ґ) is written as itself.
-const ExtraLetterRow kExtraLettersRussian[4] = {
+constexpr ExtraLetterRow kExtraLettersRussian[4] = {
     // Letter  Sound  Name
     {"Є",      "е",   ""},
     {"є",      "е",   ""},
@@ -53,7 +53,7 @@ const ExtraLetterRow kExtraLettersRussian[4] = {
 
 // Ukrainian: sound in running text, name when the letter stands alone; every
 // other letter outside а-я (ё) is written as itself.
-const ExtraLetterRow kExtraLettersUkrainian[4] = {
+constexpr ExtraLetterRow kExtraLettersUkrainian[4] = {
     // Letter  Sound  Name
     {"і",      "и",   "и+"},
     {"ґ",      "г",   "твэрдэ гэ+"},
@@ -62,10 +62,10 @@ const ExtraLetterRow kExtraLettersUkrainian[4] = {
 };
 // clang-format on
 
-const std::string_view kApostropheSoundUkrainian = "ъ";
+constexpr std::string_view kApostropheSoundUkrainian = "ъ";
 
 // Both hold the signs ъ and ь, so a word with a sign is never spelled out.
-const std::string_view kVowelsRussian = "аеёиоуыэюяіїъь";
-const std::string_view kVowelsUkrainian = "аеёиоуэыюяієїъь";
+constexpr std::string_view kVowelsRussian = "аеёиоуыэюяіїъь";
+constexpr std::string_view kVowelsUkrainian = "аеёиоуэыюяієїъь";
 
 }  // namespace zorna::tables

@@ -4,7 +4,7 @@
 namespace zorna::tables {
 
 // clang-format off
-const UnitsTeensRow kUnitsTeens[10] = {
+constexpr UnitsTeensRow kUnitsTeens[10] = {
     // Digit  Units Russian     Units Ukrainian   Teens Russian (10-19)  Teens Ukrainian (10-19)
     {0,       " но+ль ",        " ну+ль ",        " де+сять",            " дэ+сять "},
     {1,       " ади+н ",        " оды+н ",        " ади+ннадцать",       " одына+дцять "},
@@ -20,7 +20,7 @@ const UnitsTeensRow kUnitsTeens[10] = {
 
 // Tens[0]: empty in Russian, one space in Ukrainian. Tens[1] and Hundreds[0]
 // are never read (a ten is read by Teens, a zero hundred not at all): "".
-const TensHundredsRow kTensHundreds[10] = {
+constexpr TensHundredsRow kTensHundreds[10] = {
     // Digit  Tens Russian       Tens Ukrainian      Hundreds Russian   Hundreds Ukrainian
     {0,       "",                " ",                "",                ""},
     {1,       "",                "",                 " сто+ ",          " сто+ "},
@@ -34,7 +34,7 @@ const TensHundredsRow kTensHundreds[10] = {
     {9,       "  девяно+сто",    " дэвьяно+сто ",    " девятьсо+т ",    " дэвъятсо+т "},
 };
 
-const ScaleRow kScales[3] = {
+constexpr ScaleRow kScales[3] = {
     // Index     Thousands Russian  Thousands Ukrainian  Millions Russian  Millions Ukrainian  Billions Russian  Billions Ukrainian
     {"0",        " ты+сяч ",        " ты+сяч ",          " миллио+нов ",   " мильё+нив ",      " миллиа+рдов ",  " милья+рдив "},
     {"1",        " ты+сяча ",       " ты+сячу ",         " миллио+н ",     " мильё+н ",        " миллиа+рд ",    " милья+рд "},

@@ -5,7 +5,7 @@
 namespace zorna::tables {
 
 // clang-format off
-const SymbolRow kSymbols[34] = {
+constexpr SymbolRow kSymbols[34] = {
     // Char             Code  Name, Russian                 Level   Name, Ukrainian                  Level
     {"!",               33,   " васклица+тельный! ",         2,      " зна+к о+клыку! ",               2},
     {"double quote",    34,   " кавы+чки ",                  2,      " лапкы+ ",                       2},

@@ -2,6 +2,8 @@
 // row per line of the reference tables, so each entry can be checked by eye.
 // language_tables.cpp converts them once to code page 1251; nothing else reads them.
 //
+// The rows are constexpr, so they are constant data before any code runs.
+//
 // Entries are quoted exactly, spaces included; "+" follows the stressed vowel.
 // An empty cell is either an empty entry (Russian Tens[0]) or a cell that is
 // never read (Tens[1], Hundreds[0]); the comments of each table say which.
