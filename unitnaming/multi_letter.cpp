@@ -56,6 +56,7 @@ bool ConsonantStart(const Window &w, Candidate &candidate) {
   static constexpr unsigned char kKa[] = {Ch("к"), Ch("а"), kStress, Ch("к")};
   static constexpr unsigned char kSkat[] = {Ch("с"), Ch("к"), Ch("а"), kStress, Ch("т"), Ch("ь")};
   static constexpr FixedText<8> kKaBeforeK = "ка+(к)";
+  static constexpr unsigned char kEs = Ch("с");
   const unsigned char *c = w.c;
 
   Take(candidate, w, 1);
@@ -72,7 +73,7 @@ bool ConsonantStart(const Window &w, Candidate &candidate) {
     }
     if (In(c[3], kSyllableTail)) {
       Take(candidate, w, 4);
-      bool skat = c[6] != Ch("с");
+      bool skat = c[6] != kEs;
       for (int k = 0; k < 6; ++k) skat = skat && c[k] == kSkat[k];
       if (skat) Take(candidate, w, 6);
       if (In(c[4], kSyllableTail)) {

@@ -67,10 +67,10 @@ int GetPhonemesChain(const char *text, int position, bool ukrainian, char *out, 
   }
   AppendSingleLetter(w, answer);
 
+  // A stray stress mark (no vowel before it) or "=" names nothing.
+  if (answer.count == 0) return kNothingToVoice;
   const Name &first = answer.items[0].name;
-  if (answer.count == 0 || first.size == 0 || first.bytes[0] == '+' || first.bytes[0] == '=') {
-    return kNothingToVoice;
-  }
+  if (first.size == 0 || first.bytes[0] == '+' || first.bytes[0] == '=') return kNothingToVoice;
 
   ResultText result;
   result.Push(' ');
