@@ -187,6 +187,11 @@ TCarrier MakeCarrier(const std::string &name) {
         carrier.SilenceMs = name == "!" ? 60 : name == ";" ? 40 : 20;
         return carrier;
     }
+    if (name.size() == 1 && !AllLetters(name) && !(name[0] >= '0' && name[0] <= '9')) {
+        carrier.Kind = UnitKind::Silence;  // the second name of a sign ("?", ",", ":")
+        carrier.SilenceMs = 20;
+        return carrier;
+    }
     if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') {
         carrier.Kind = UnitKind::Digit;
         carrier.Digit = name[0];
@@ -205,9 +210,16 @@ TCarrier MakeCarrier(const std::string &name) {
             carrier.SilenceMs = 30;
             return carrier;
         }
+        AddLetters(letters, body, Role::Unit);
+        bool sounds = false;
+        for (const auto &l : letters) sounds = sounds || In(l.Char, Consonants()) || In(l.Char, Vowels());
+        if (!sounds) {  // only signs before the stop
+            carrier.Kind = UnitKind::Silence;
+            carrier.SilenceMs = 30;
+            return carrier;
+        }
         carrier.Kind = UnitKind::Tail;
         carrier.FallingPitch = true;
-        AddLetters(letters, body, Role::Unit);
         for (auto &l : letters)
             if (In(l.Char, Vowels())) l.Stressed = true;
         suffix = false;

@@ -169,24 +169,35 @@ std::vector<std::int16_t> TDonor::Cut(const TCarrier &carrier, const std::vector
         }
     }
     const std::vector<int> match = AlignEvents(expected, events);
-    // The sample where each phoneme starts (-1 when its event is missing).
-    std::vector<long> startOf(ph.size(), -1);
+    // The unit runs from the first event after the text before it to the first event of
+    // the text after it. espeak-ng may merge phonemes across letters (д+ж, т+с, j+u), so
+    // the boundaries are taken from the events, not from single phonemes.
+    long lastBefore = -1, lastUnit = -1, firstAfterEvent = -1;
+    bool hasAfter = false;
     for (std::size_t e = 0; e < expected.size(); ++e) {
-        if (match[e] >= 0 && startOf[owner[e]] < 0)
-            startOf[owner[e]] = events[static_cast<std::size_t>(match[e])].Sample;
+        const Role part = ph[owner[e]].Part;
+        if (part == Role::After) hasAfter = true;
+        if (match[e] < 0) continue;
+        if (part == Role::Before) lastBefore = std::max<long>(lastBefore, match[e]);
+        else if (part == Role::Unit) lastUnit = std::max<long>(lastUnit, match[e]);
+        else if (firstAfterEvent < 0) firstAfterEvent = match[e];
     }
     std::size_t firstUnit = ph.size(), firstAfter = ph.size();
     for (std::size_t k = 0; k < ph.size(); ++k) {
         if (ph[k].Part == Role::Unit && firstUnit == ph.size()) firstUnit = k;
         if (ph[k].Part == Role::After && firstAfter == ph.size()) firstAfter = k;
     }
-    if (firstUnit == ph.size() || startOf[firstUnit] < 0) return {};
-    std::size_t start = static_cast<std::size_t>(startOf[firstUnit]);
-    std::size_t end = pcm.size();
-    if (firstAfter < ph.size()) {
-        if (startOf[firstAfter] < 0) return {};
-        end = static_cast<std::size_t>(startOf[firstAfter]);
+    const auto startEvent = static_cast<std::size_t>(lastBefore + 1);
+    if (firstUnit == ph.size() || startEvent >= events.size()) return {};
+    if (hasAfter && firstAfterEvent < 0) firstAfterEvent = lastUnit + 1;
+    if (hasAfter && (firstAfterEvent < 0 || static_cast<std::size_t>(firstAfterEvent) >= events.size() ||
+                     static_cast<std::size_t>(firstAfterEvent) <= startEvent)) {
+        return {};
     }
+    std::size_t start = static_cast<std::size_t>(events[startEvent].Sample);
+    std::size_t end = hasAfter ? static_cast<std::size_t>(events[static_cast<std::size_t>(firstAfterEvent)].Sample)
+                               : pcm.size();
+    const long prevStart = lastBefore >= 0 ? events[static_cast<std::size_t>(lastBefore)].Sample : -1;
     if (end > pcm.size() || end <= start + Ms(10)) return {};
     const std::size_t unitStart = start;
 
@@ -205,7 +216,6 @@ std::vector<std::int16_t> TDonor::Cut(const TCarrier &carrier, const std::vector
             std::size_t limit = start > Ms(40) ? start - Ms(40) : 0;
             while (start > limit && std::abs(pcm[start - 1]) < 2) --start;
         } else if (first.Vowel && firstUnit > 0 && ph[firstUnit - 1].VoicedConsonant) {
-            const long prevStart = startOf[firstUnit - 1];
             const std::size_t earlier = start > Ms(25) ? start - Ms(25) : 0;
             start = std::max<std::size_t>(earlier, prevStart > 0 ? static_cast<std::size_t>(prevStart) + Ms(10) : earlier);
         }
