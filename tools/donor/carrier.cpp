@@ -110,7 +110,8 @@ std::vector<TPhoneme> ToPhonemes(const std::vector<Letter> &letters, bool finalD
             TPhoneme p;
             p.Part = l.Part;
             p.SoftConsonant = soft;
-            if (c == C("р") && !soft && (out.empty() || !out.back().Vowel)) p.Mnemonic = "R4";
+            // р after a consonant or a pause: R4 (r would get a schwa before it).
+            if (c == C("р") && (out.empty() || !out.back().Vowel)) p.Mnemonic = soft ? "R4;" : "R4";
             else p.Mnemonic = soft ? SoftConsonant(c) : HardConsonant(c);
             p.VoicedConsonant = In(c, Cp("бгзжмнвдлр"));
             p.VoicelessStop = In(c, Cp("птктцч"));
@@ -298,7 +299,7 @@ std::vector<std::string> EventNames(const TPhoneme &phoneme) {
     static const std::string glided = "pbfvkgxlr";
     if (m.size() == 2 && m[1] == ';' && glided.find(m[0]) != std::string::npos)
         return {m.substr(0, 1), ";"};
-    if (m == "R4") return {"R4"};
+    if (m == "R4;") return {"R4", ";"};
     return {m};
 }
 
