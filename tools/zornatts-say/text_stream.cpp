@@ -131,35 +131,42 @@ void TTextStream::DecodeUtf8(bool last) {
             droppedInARow = 0;
             continue;
         }
+        // A well-formed sequence, or its longest well-formed beginning, which
+        // then counts as one malformed character.
         std::size_t extra = 0;
         char32_t cp = 0;
-        char32_t least = 0;
-        if ((b0 & 0xE0) == 0xC0) {
-            extra = 1, cp = b0 & 0x1F, least = 0x80;
-        } else if ((b0 & 0xF0) == 0xE0) {
-            extra = 2, cp = b0 & 0x0F, least = 0x800;
-        } else if ((b0 & 0xF8) == 0xF0) {
-            extra = 3, cp = b0 & 0x07, least = 0x10000;
-        } else {  // a stray continuation byte or an invalid lead byte
+        std::uint8_t low = 0x80, high = 0xBF;  // range of the second byte
+        if (b0 >= 0xC2 && b0 <= 0xDF) {
+            extra = 1, cp = b0 & 0x1F;
+        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+            extra = 2, cp = b0 & 0x0F;
+            if (b0 == 0xE0) low = 0xA0;
+            if (b0 == 0xED) high = 0x9F;  // no surrogates
+        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+            extra = 3, cp = b0 & 0x07;
+            if (b0 == 0xF0) low = 0x90;
+            if (b0 == 0xF4) high = 0x8F;
+        } else {  // a stray continuation byte or a byte that never starts a sequence
             Emit(' ', from);
             ++i;
             continue;
         }
-        // A sequence cut by the end of the block waits for the next block.
         std::size_t have = 1;
-        while (have <= extra && i + have < n && (byte(i + have) & 0xC0) == 0x80) ++have;
-        if (have <= extra && i + have >= n && !last) break;
-        if (have <= extra) {  // truncated: the lead byte alone is malformed
+        while (have <= extra && i + have < n) {
+            const std::uint8_t b = byte(i + have);
+            const bool fits = have == 1 ? (b >= low && b <= high) : (b & 0xC0) == 0x80;
+            if (!fits) break;
+            cp = (cp << 6) | (b & 0x3F);
+            ++have;
+        }
+        if (have <= extra) {
+            // Cut by the end of the block: wait for the next one.
+            if (i + have >= n && !last) break;
             Emit(' ', from);
-            ++i;
+            i += have;
             continue;
         }
-        for (std::size_t k = 1; k <= extra; ++k) cp = (cp << 6) | (byte(i + k) & 0x3F);
-        i += extra + 1;
-        if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            Emit(' ', from);
-            continue;
-        }
+        i += have;
         const bool mark = IsCombiningMark(cp);
         if ((IsDropped(cp) || mark) && droppedInARow < kMaxDroppedInARow) {
             ++droppedInARow;
