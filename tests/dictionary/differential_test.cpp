@@ -197,7 +197,7 @@ private:
     const char yo_ = Cp("ё")[0];
 };
 
-enum class Order { Sorted, Shuffled, NearlySorted };
+enum class Order { Sorted, Shuffled, NearlySorted, TwoSortedHalves };
 
 struct Variant {
     const char *name;
@@ -247,6 +247,14 @@ std::vector<test::Entry> MakeEntries(Generator &g, const Variant &v, std::size_t
             for (std::size_t i = 0; i + 1 < entries.size(); i += 1 + g.Below(400))
                 std::swap(entries[i], entries[i + 1 + g.Below(3) % (entries.size() - i - 1)]);
             break;
+        case Order::TwoSortedHalves: {  // every letter's keys in two places
+            std::shuffle(entries.begin(), entries.end(), g.Random());
+            auto middle = entries.begin() + static_cast<std::ptrdiff_t>(entries.size() / 2);
+            auto byKey = [](const test::Entry &a, const test::Entry &b) { return a.key < b.key; };
+            std::stable_sort(entries.begin(), middle, byKey);
+            std::stable_sort(middle, entries.end(), byKey);
+            break;
+        }
     }
     return entries;
 }
@@ -320,7 +328,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Variant{"sorted_plainforms", Order::Sorted, true, true, true},
                       Variant{"shuffled", Order::Shuffled, false, true, false},
                       Variant{"shuffled_softsign", Order::Shuffled, true, true, true},
-                      Variant{"nearly_sorted", Order::NearlySorted, true, true, false}),
+                      Variant{"nearly_sorted", Order::NearlySorted, true, true, false},
+                      Variant{"two_sorted_halves", Order::TwoSortedHalves, false, false, false},
+                      Variant{"two_sorted_halves_softsign", Order::TwoSortedHalves, true, false, true}),
     [](const ::testing::TestParamInfo<Variant> &param) { return std::string(param.param.name); });
 
 }  // namespace
