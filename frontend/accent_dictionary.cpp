@@ -195,7 +195,6 @@ struct TAccentDictionary::Impl {
     }
 
     void Index();
-    void FindSortedRuns(std::size_t first);
     std::string Lookup(const std::string &word) const;
     bool CheckRecord(std::size_t n, const Query &q, Found &found) const;
     bool SearchSortedRun(std::size_t begin, std::size_t end, const Query &q, Found &found) const;
@@ -203,30 +202,34 @@ struct TAccentDictionary::Impl {
                                  std::size_t length) const;
 };
 
+// One pass over the file: the first key of each letter group, and the sorted
+// runs of both parities (keys, and stressed forms for scans from record 1).
 void TAccentDictionary::Impl::Index() {
     records = data == nullptr ? 0 : file.Size() / kRecordSize;
     const GroupTable &groups = Groups();
-    for (std::size_t n = 2; n < records; n += 2) {
+    std::array<std::size_t, 2> runStart = {2, 1};
+    auto close = [&](std::size_t parity, std::size_t end) {
+        std::size_t start = runStart[parity];
+        if ((end - start) / 2 >= kMinSortedRun) runs[parity].push_back({start, end, First(start)});
+        runStart[parity] = end;
+    };
+    for (std::size_t n = 1; n < records; ++n) {
         const std::uint8_t *r = Record(n);
-        int g = groups.Of(r[1], r[2], r[3]);
-        if (g >= 0 && groupStart[g] == kNoKey) groupStart[g] = n;
+        const std::size_t parity = n & 1;
+        if (parity == 0) {
+            int g = groups.Of(r[1], r[2], r[3]);
+            if (g >= 0 && groupStart[g] == kNoKey) groupStart[g] = n;
+        }
+        if (n >= 3 + (1 - parity) &&
+            (r[1] != First(n - 2) || Compare(Text(n - 2), Text(n)) > 0))
+            close(parity, n);
+    }
+    // Each parity's last run ends after its last record.
+    for (std::size_t parity = 0; parity < 2; ++parity) {
+        std::size_t start = runStart[parity];
+        if (start < records) close(parity, start + (records - start + 1) / 2 * 2);
     }
     softSignStart = groupStart[groups.SoftSign()];
-    FindSortedRuns(2);  // keys
-    FindSortedRuns(1);  // stressed forms, read as keys by a scan from a group without keys
-}
-
-void TAccentDictionary::Impl::FindSortedRuns(std::size_t first) {
-    std::vector<SortedRun> &out = runs[first & 1];
-    std::size_t runStart = first;
-    auto close = [&](std::size_t end) {
-        if ((end - runStart) / 2 >= kMinSortedRun) out.push_back({runStart, end, First(runStart)});
-        runStart = end;
-    };
-    for (std::size_t n = first + 2; n < records; n += 2) {
-        if (First(n) != First(n - 2) || Compare(Text(n - 2), Text(n)) > 0) close(n);
-    }
-    if (first < records) close(first + (records - first + 1) / 2 * 2);
 }
 
 // The plain scan's steps 3 to 5 for one record whose first character is the
