@@ -29,6 +29,9 @@ constexpr std::size_t kWords = 4000;
 struct Dictionary {
     std::string path;
     std::vector<std::string> words;
+    ~Dictionary() {
+        if (!path.empty()) std::remove(path.c_str());
+    }
 };
 
 std::string Record(const std::string &text) {
