@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstdlib>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "fixture_voice.h"
 #include "library_state.h"
@@ -19,13 +23,13 @@ class SettingsFile {
 public:
     explicit SettingsFile(const char *text) {
         dir_ = testing::MakeTempDir("settings");
-        ::setenv("APPDATA", dir_.c_str(), 1);
+        testing::SetEnv("APPDATA", dir_);
         if (text != nullptr) {
-            ::mkdir((dir_ + "/ZornaTts").c_str(), 0755);
+            testing::MakeDir(dir_ + "/ZornaTts");
             testing::WriteFile(dir_ + "/ZornaTts/zornatts.ini", text);
         }
     }
-    ~SettingsFile() { ::unsetenv("APPDATA"); }
+    ~SettingsFile() { testing::UnsetEnv("APPDATA"); }
 
 private:
     std::string dir_;
@@ -144,35 +148,92 @@ TEST(Settings, TextValuesKeepTheirFirst126Characters) {
     EXPECT_FLOAT_EQ(config.ReadFloat("Settings", "Volume", 1.0f), 0.0f);
 }
 
+#ifdef _WIN32
+// Restores an environment variable to what it was when the object was made.
+class SavedVariable {
+public:
+    explicit SavedVariable(const char *name) : name_(name) {
+        const char *value = std::getenv(name);
+        present_ = value != nullptr;
+        if (present_) value_ = value;
+    }
+    ~SavedVariable() {
+        if (present_)
+            testing::SetEnv(name_, value_);
+        else
+            testing::UnsetEnv(name_);
+    }
+
+private:
+    std::string name_, value_;
+    bool present_ = false;
+};
+
+TEST(Settings, RegionalFormatIsTheUserDefaultLocales) {
+    // The system's own formatting of a number shows the user's separators:
+    // "1,234,567.50" under English (United States), "1 234 567,50" under Russian.
+    char text[64] = {};
+    ASSERT_GT(::GetNumberFormatA(LOCALE_USER_DEFAULT, 0, "1234567.5", nullptr, text, sizeof text), 0);
+    std::vector<std::string> separators;
+    for (const char *p = text; *p != '\0';) {
+        if (*p >= '0' && *p <= '9') {
+            ++p;
+            continue;
+        }
+        std::string run;
+        while (*p != '\0' && !(*p >= '0' && *p <= '9')) run += *p++;
+        separators.push_back(run);
+    }
+    ASSERT_GE(separators.size(), 2u) << text;
+    const platform::NumberFormat format = platform::UserNumberFormat();
+    EXPECT_EQ(format.decimalSeparator, separators.back()) << text;
+    EXPECT_EQ(format.thousandsSeparator, separators.front()) << text;
+    // The library took the same format when it was loaded.
+    EXPECT_EQ(Library().NumberFormat.decimalSeparator, separators.back());
+    EXPECT_EQ(Library().NumberFormat.thousandsSeparator, separators.front());
+}
+
+TEST(Settings, LocationOnWindows) {
+    SavedVariable saved("APPDATA");
+    testing::SetEnv("AppData", "C:\\x\\app");  // the variable's name is matched without regard to case
+    EXPECT_EQ(platform::SettingsFilePath("zornatts.ini"), "C:\\x\\app\\ZornaTts\\zornatts.ini");
+    testing::UnsetEnv("APPDATA");
+    // No fallback: the folder at the root of the current drive.
+    EXPECT_EQ(platform::SettingsFilePath("zornatts.ini"), "\\ZornaTts\\zornatts.ini");
+}
+
+#else
 TEST(Settings, RegionalFormatComesFromTheEnvironmentLocale) {
     struct Case {
         const char *locale;
         const char *decimal;
     } cases[] = {{"ru_RU.UTF-8", ","}, {"en_US.UTF-8", "."}, {"C", "."}};
     for (const Case &c : cases) {
-        ::setenv("LC_ALL", c.locale, 1);
+        testing::SetEnv("LC_ALL", c.locale);
         const platform::NumberFormat format = platform::UserNumberFormat();
         if (std::string(c.locale) != "C" && format.decimalSeparator == "." && std::string(c.decimal) == ",") {
             GTEST_SKIP() << c.locale << " is not installed";
         }
         EXPECT_EQ(format.decimalSeparator, c.decimal) << c.locale;
     }
-    ::unsetenv("LC_ALL");
+    testing::UnsetEnv("LC_ALL");
 }
 
 TEST(Settings, LocationOnPosix) {
-    ::setenv("APPDATA", "/x/app", 1);
+    testing::SetEnv("APPDATA", "/x/app");
     EXPECT_EQ(platform::SettingsFilePath("zornatts.ini"), "/x/app/ZornaTts/zornatts.ini");
-    ::unsetenv("APPDATA");
-    ::setenv("XDG_CONFIG_HOME", "/x/xdg", 1);
+    testing::UnsetEnv("APPDATA");
+    testing::SetEnv("XDG_CONFIG_HOME", "/x/xdg");
     EXPECT_EQ(platform::SettingsFilePath("zornatts.ini"), "/x/xdg/ZornaTts/zornatts.ini");
-    ::unsetenv("XDG_CONFIG_HOME");
+    testing::UnsetEnv("XDG_CONFIG_HOME");
     const char *home = std::getenv("HOME");
     const std::string savedHome = home != nullptr ? home : "";
-    ::setenv("HOME", "/x/home", 1);
+    testing::SetEnv("HOME", "/x/home");
     EXPECT_EQ(platform::SettingsFilePath("zornatts.ini"), "/x/home/.config/ZornaTts/zornatts.ini");
-    ::setenv("HOME", savedHome.c_str(), 1);
+    testing::SetEnv("HOME", savedHome);
 }
+
+#endif
 
 }  // namespace
 }  // namespace zorna

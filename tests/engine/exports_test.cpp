@@ -1,7 +1,5 @@
 // The engine's C interface, through the shared library as callers see it.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <cstring>
 
@@ -20,8 +18,8 @@ using zorna::testing::WriteFile;
 std::string MakeDataPath() {
     const std::string root = MakeTempDir("exports");
     const std::string voice = root + "/data/fix";
-    ::mkdir((root + "/data").c_str(), 0755);
-    ::mkdir(voice.c_str(), 0755);
+    zorna::testing::MakeDir(root + "/data");
+    zorna::testing::MakeDir(voice);
     zorna::testing::WriteVoice(voice, {zorna::testing::ConstantUnit("а", 100, 8)});
     zorna::testing::WriteDictionary(voice + "/slovar.rus", {{"мама", "ма+ма"}});
     zorna::testing::WriteDictionary(voice + "/slovar.ukr", {{"мама", "ма+ма"}});
@@ -30,8 +28,8 @@ std::string MakeDataPath() {
 
 void UseSettings(const char *text) {
     static std::string dir = MakeTempDir("settings");
-    ::setenv("APPDATA", dir.c_str(), 1);
-    ::mkdir((dir + "/ZornaTts").c_str(), 0755);
+    zorna::testing::SetEnv("APPDATA", dir);
+    zorna::testing::MakeDir(dir + "/ZornaTts");
     const std::string file = dir + "/ZornaTts/zornatts.ini";
     if (text == nullptr)
         std::remove(file.c_str());

@@ -3,17 +3,59 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <atomic>
+#include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "frontend/cp1251.h"
 
 namespace zorna::testing {
 
 std::string MakeTempDir(const std::string &tag) {
-    std::string templ = "/tmp/zornatts-" + tag + "-XXXXXX";
-    if (mkdtemp(templ.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    return templ;
+    namespace fs = std::filesystem;
+    static std::atomic<unsigned> counter{0};
+    std::random_device entropy;
+    const fs::path base = fs::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path dir = base / ("zornatts-" + tag + "-" + std::to_string(entropy()) + "-" +
+                                     std::to_string(counter.fetch_add(1)));
+        std::error_code error;
+        if (fs::create_directory(dir, error)) return dir.string();
+    }
+    throw std::runtime_error("cannot create a temporary directory");
+}
+
+void MakeDir(const std::string &path) {
+    std::error_code error;
+    std::filesystem::create_directory(path, error);
+    if (error) throw std::runtime_error("cannot create " + path);
+}
+
+void SetEnv(const std::string &name, const std::string &value) {
+#ifdef _WIN32
+    // An empty value would remove the variable from the C library's copy.
+    if (value.empty() ? ::SetEnvironmentVariableA(name.c_str(), "") == 0
+                      : ::_putenv_s(name.c_str(), value.c_str()) != 0)
+        throw std::runtime_error("cannot set " + name);
+#else
+    if (::setenv(name.c_str(), value.c_str(), 1) != 0) throw std::runtime_error("cannot set " + name);
+#endif
+}
+
+void UnsetEnv(const std::string &name) {
+#ifdef _WIN32
+    ::_putenv_s(name.c_str(), "");
+    ::SetEnvironmentVariableA(name.c_str(), nullptr);
+#else
+    ::unsetenv(name.c_str());
+#endif
 }
 
 std::string Record(const std::string &text, int lengthByte) {

@@ -11,6 +11,14 @@ namespace zorna::testing {
 // A fresh empty directory below the system's temporary folder.
 std::string MakeTempDir(const std::string &tag);
 
+// Creates one directory (its parent must exist); an existing one is kept.
+void MakeDir(const std::string &path);
+
+// Sets or removes an environment variable of this process, for the C library
+// and the system's own environment functions alike.
+void SetEnv(const std::string &name, const std::string &value);
+void UnsetEnv(const std::string &name);
+
 // One 25-byte record: the length byte, then the text (at most 24 bytes written).
 std::string Record(const std::string &text, int lengthByte = -1);
 

@@ -1,8 +1,6 @@
 // Speaks a fixed text with a fixture voice through the shared library and
 // prints the number of audio bytes, the number of events and a hash of both.
 // Two runs in two processes must print the same line.
-#include <sys/stat.h>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -37,13 +35,15 @@ std::int32_t ZORNA_CALL Collect(const void *data, std::int32_t count, const TSpe
     return 0;
 }
 
+constexpr double kPi = 3.14159265358979323846;
+
 // A voiced-sounding unit: a few harmonics of a pitch that differs per unit.
 zorna::testing::FixtureUnit Voiced(const std::string &name, double pitch) {
     zorna::testing::FixtureUnit u{name, std::vector<std::int16_t>(3000)};
     for (std::size_t i = 0; i < u.pcm.size(); ++i) {
         const double t = static_cast<double>(i) / 22050.0;
-        u.pcm[i] = static_cast<std::int16_t>(6000 * std::sin(2 * M_PI * pitch * t) +
-                                             3000 * std::sin(4 * M_PI * pitch * t));
+        u.pcm[i] = static_cast<std::int16_t>(6000 * std::sin(2 * kPi * pitch * t) +
+                                             3000 * std::sin(4 * kPi * pitch * t));
     }
     return u;
 }
@@ -53,9 +53,9 @@ zorna::testing::FixtureUnit Voiced(const std::string &name, double pitch) {
 int main() {
     const std::string root = zorna::testing::MakeTempDir("determinism");
     const std::string dir = root + "/data/fix";
-    ::mkdir((root + "/data").c_str(), 0755);
-    ::mkdir(dir.c_str(), 0755);
-    ::setenv("APPDATA", root.c_str(), 1);  // no settings file: defaults
+    zorna::testing::MakeDir(root + "/data");
+    zorna::testing::MakeDir(dir);
+    zorna::testing::SetEnv("APPDATA", root);  // no settings file: defaults
     zorna::testing::WriteVoice(dir, {Voiced("ма+", 110), Voiced("ма", 120), Voiced("мы+", 130), Voiced("ла", 140),
                                      Voiced("до+", 150), Voiced("м", 160), Voiced(";", 170), Voiced("т", 180)});
     zorna::testing::WriteDictionary(dir + "/slovar.rus", {{"мама", "ма+ма"}, {"мыла", "мы+ла"}, {"дом", "до+м"}});

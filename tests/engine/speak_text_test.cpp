@@ -4,8 +4,6 @@
 #include "speak_text.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include <atomic>
 #include <future>
 #include <map>
@@ -42,8 +40,8 @@ constexpr int kUnitSamples = 600;  // 300 four-byte units: three pieces of 100 f
 std::string MakeVoice(const std::string &tag, std::vector<FixtureUnit> units = {}) {
     const std::string root = MakeTempDir(tag);
     const std::string dir = root + "/data/fix";
-    ::mkdir((root + "/data").c_str(), 0755);
-    ::mkdir(dir.c_str(), 0755);
+    testing::MakeDir(root + "/data");
+    testing::MakeDir(dir);
     if (units.empty())
         for (const auto &[name, value] : kUnitNames) units.push_back(ConstantUnit(name, value, kUnitSamples));
     testing::WriteVoice(dir, units);
@@ -58,7 +56,7 @@ std::string MakeVoice(const std::string &tag, std::vector<FixtureUnit> units = {
 
 void UseNoSettings() {
     static const std::string dir = MakeTempDir("nosettings");
-    ::setenv("APPDATA", dir.c_str(), 1);
+    testing::SetEnv("APPDATA", dir);
 }
 
 // What the callback saw, one token per call: "E<offset>,<length>" for a word
