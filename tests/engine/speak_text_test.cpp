@@ -407,5 +407,41 @@ TEST_F(SpeakingLoop, TwoInstancesOnTwoThreadsTakeTurnsWholeTexts) {
     Zorna_Free(other);
 }
 
+using EngineInstance = SpeakingLoop;
+
+TEST_F(EngineInstance, SettersFollowTheEngineArithmetic) {
+    struct Case {
+        std::int32_t value;
+        float speed, volume;
+        std::uint8_t punctuation;
+    } cases[] = {{0, 1.1f, 0.0f, 0},   {100, 2.1f, 1.0f, 100}, {201, 3.11f, 2.01f, 201},
+                 {1, 1.11f, 0.01f, 1}, {259, 3.69f, 2.59f, 3}, {-50, 0.6f, -0.5f, 206}};
+    for (const Case &c : cases) {
+        EXPECT_EQ(Zorna_SetSpeed(handle, c.value), 0);
+        EXPECT_EQ(Zorna_SetVolume(handle, c.value), 0);
+        EXPECT_EQ(Zorna_SetPunctuation(handle, c.value), 0);
+        EXPECT_FLOAT_EQ(voice->Speed, c.speed) << c.value;
+        EXPECT_FLOAT_EQ(voice->Volume, c.volume) << c.value;
+        EXPECT_EQ(voice->Punctuation, c.punctuation) << c.value;
+    }
+}
+
+TEST_F(EngineInstance, PitchChangesNothingInTheAudio) {
+    SetSonicStreamForTesting(true);
+    const std::string text = Cp("мама мыла, дом.");
+    std::vector<std::uint8_t> audio[2];
+    for (int pass = 0; pass < 2; ++pass) {
+        ResetIntonationForTesting();
+        if (pass == 1) EXPECT_EQ(Zorna_SetPitch(handle, 90), 0);
+        Interleave log;
+        Tagged tag{&log, 'A'};
+        Zorna_SetCallback(handle, &Tagged::Callback);
+        ASSERT_EQ(Zorna_Speak(handle, text.c_str(), &tag), 0);
+        audio[pass] = log.audio['A'];
+    }
+    EXPECT_FALSE(audio[0].empty());
+    EXPECT_EQ(audio[0], audio[1]);
+}
+
 }  // namespace
 }  // namespace zorna
