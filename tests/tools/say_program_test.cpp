@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include "fixture_voice.h"
 #include "frontend/cp1251.h"
@@ -226,11 +227,8 @@ TEST_F(SayProgram, UnitsAreTheFirstAlternativeTheVoiceHas) {
     // unstressed one two letters.
     const SayRun run = RunSay(FixtureCall({"--units"}, "мама дом"));
     ASSERT_EQ(run.status, 0) << run.err;
-    const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "мама\tма+ м а");
-    EXPECT_EQ(Fields(lines[1]).at(0), "дом");
-    EXPECT_EQ(Fields(lines[1]).at(1).rfind("д ", 0), 0u) << lines[1];
+    // "до+" is not recorded: д, о, the steady о at the stress mark, м.
+    EXPECT_EQ(Lines(run.out), (std::vector<std::string>{"мама\tма+ м а", "дом\tд о о м"}));
 }
 
 // ---------------------------------------------------------------- word events
@@ -276,13 +274,9 @@ TEST_F(SayProgram, EventsGiveOffsetsInTheInputAsGiven) {
         args.insert(args.end(), {"--events", "-q", "-o", TempFile("say-events", "out.wav")});
         const SayRun run = RunSay(FixtureCall(args, c.input));
         ASSERT_EQ(run.status, 0) << run.err;
-        const auto events = ParseEvents(run.out);
-        ASSERT_EQ(events.size(), c.events.size()) << run.out;
-        for (std::size_t i = 0; i < events.size(); ++i) {
-            EXPECT_EQ(events[i].offset, std::get<0>(c.events[i]));
-            EXPECT_EQ(events[i].length, std::get<1>(c.events[i]));
-            EXPECT_EQ(events[i].word, std::get<2>(c.events[i]));
-        }
+        std::vector<std::tuple<std::uint64_t, std::uint64_t, std::string>> events;
+        for (const Event &e : ParseEvents(run.out)) events.emplace_back(e.offset, e.length, e.word);
+        EXPECT_EQ(events, c.events);
     }
 }
 
@@ -318,10 +312,11 @@ TEST_F(SayProgram, EventsGoToStandardErrorWhenAudioTakesStandardOutput) {
     const SayRun run = RunSay(FixtureCall({"--events", "--stdout"}, "мама дом"));
     ASSERT_EQ(run.status, 0) << run.err;
     const auto events = ParseEvents(run.err);
-    ASSERT_EQ(events.size(), 2u);
+    std::vector<std::string> words;
+    for (const Event &e : events) words.push_back(e.word);
+    ASSERT_EQ(words, (std::vector<std::string>{"мама", "дом"}));
     EXPECT_EQ(events[0].sample, 0u);
-    EXPECT_EQ(events[1].word, "дом");
-    EXPECT_GT(events[1].sample, 0u);
+    EXPECT_GT(events[1].sample, 0u);  // after the audio of "мама"
     EXPECT_LE(events[1].sample, run.out.size() / 2);
 }
 
@@ -417,6 +412,22 @@ TEST_F(SayProgram, MissingDataInputOrOutputFailsWithStatus1) {
     }
 }
 
+TEST_F(SayProgram, InterruptKeepsACompleteWaveFile) {
+    std::string text;
+    while (text.size() < 2000000) text += "Привет, мама! Молоко. ";
+    const std::string wav = TempFile("say-interrupt", "out.wav");
+    SayCall call = FixtureCall({"-q", "-o", wav}, text);
+    call.interruptWhenGrown = wav;  // interrupted in the middle of the speech
+    const SayRun run = RunSay(call);
+    EXPECT_EQ(run.status, 130);
+    ExpectOneErrorLine(run, "interrupted");
+    const std::string file = ReadAll(wav);
+    ASSERT_GT(file.size(), 44u);
+    EXPECT_EQ(U32(file, 4), file.size() - 8);
+    EXPECT_EQ(U32(file, 40), file.size() - 44);
+    std::remove(wav.c_str());
+}
+
 TEST_F(SayProgram, NoPlayerAndNoOutputAsksForOutputFile) {
     SayCall call = FixtureCall({}, "мама");
     call.env["PATH"] = MakeTempDir("say-empty-path");
@@ -463,7 +474,7 @@ TEST_F(SayProgram, AnyInputEndsCleanly) {
     };
     const std::vector<Case> cases = {
         {"10 MB of random bytes as UTF-8", {"--phonetic", "-f", garbageFile}, ""},
-        {"10 MB of random bytes as code page 1251, Ukrainian", {"--units", "--cp1251", "-l", "uk", "-f", garbageFile}, ""},
+        {"random bytes as code page 1251, Ukrainian", {"--units", "--cp1251", "-l", "uk"}, garbage.substr(0, 1 << 20)},
         {"random bytes spoken", {"--stdout", "--events"}, garbage.substr(0, 200000)},
         {"one endless word", {"--stdout"}, letters},
         {"only separators", {"--stdout"}, std::string(100000, ',')},
@@ -478,6 +489,7 @@ TEST_F(SayProgram, AnyInputEndsCleanly) {
         EXPECT_FALSE(run.timedOut);
         EXPECT_EQ(run.status, 0) << run.err.substr(0, 500);
     }
+    std::remove(garbageFile.c_str());
 }
 
 TEST_F(SayProgram, HelpAndVersion) {

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,7 +29,7 @@ std::string ReadAll(const std::string &path) {
     return s.str();
 }
 
-SayRun RunSay(const SayCall &call) {
+SayRun RunSay(SayCall call) {
     const std::string dir = MakeTempDir("say-run");
     const std::string inPath = dir + "/in", outPath = dir + "/out", errPath = dir + "/err";
     WriteFile(inPath, call.input);
@@ -85,6 +86,13 @@ SayRun RunSay(const SayCall &call) {
     for (;;) {
         const pid_t done = waitpid(pid, &status, WNOHANG);
         if (done == pid) break;
+        if (!call.interruptWhenGrown.empty()) {
+            struct stat st {};
+            if (stat(call.interruptWhenGrown.c_str(), &st) == 0 && st.st_size > 64 * 1024) {
+                kill(pid, SIGINT);
+                call.interruptWhenGrown.clear();
+            }
+        }
         if (std::chrono::steady_clock::now() > deadline) {
             kill(pid, SIGKILL);
             waitpid(pid, &status, 0);

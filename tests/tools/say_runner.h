@@ -21,13 +21,14 @@ struct SayCall {
     std::map<std::string, std::string> env;   // added to (or replacing in) the environment
     bool discardOutput = false;               // standard output to /dev/null
     bool pipeOutput = false;                  // standard output through a pipe, not a file
+    std::string interruptWhenGrown;           // SIGINT once this file holds more than 64 KiB
     int timeLimitSeconds = 120;
 };
 
 // The program's path (the build passes it in).
 const char *SayProgram();
 
-SayRun RunSay(const SayCall &call);
+SayRun RunSay(SayCall call);
 
 // The whole content of a file ("" when it cannot be read).
 std::string ReadAll(const std::string &path);
