@@ -23,21 +23,18 @@ SayVoice MakeVoice() {
     std::vector<FixtureUnit> units;
     std::int16_t value = 100;
     for (char32_t cp = 0x0430; cp <= 0x044F; ++cp)
-        units.push_back(ConstantUnit(Cp1251ToUtf8(std::string(1, static_cast<char>(CodePointToCp1251(cp)))), value++, 200));
+        units.push_back(
+            ConstantUnit(Cp1251ToUtf8(std::string(1, static_cast<char>(CodePointToCp1251(cp)))), value++, 200));
     for (const char *letter : {"ё", "і", "ї", "є", "ґ"}) units.push_back(ConstantUnit(letter, value++, 200));
     units.push_back(ConstantUnit("ма+", 900, 300));
     WriteVoice(v.voiceDir, units);
 
-    WriteDictionary(v.voiceDir + "/slovar.rus", {{"привет", "приве+т"},
-                                                 {"мама", "ма+ма"},
-                                                 {"молоко", "молоко+"},
-                                                 {"ёлка", "ё+лка"},
-                                                 {"дом", "до+м"}});
-    WriteDictionary(v.voiceDir + "/slovar.ukr", {{"п'ять", "п'я+ть"},
-                                                 {"їжак", "їжа+к"},
-                                                 {"ґанок", "ґа+нок"},
-                                                 {"європа", "євро+па"},
-                                                 {"мама", "ма+ма"}});
+    WriteDictionary(
+        v.voiceDir + "/slovar.rus",
+        {{"привет", "приве+т"}, {"мама", "ма+ма"}, {"молоко", "молоко+"}, {"ёлка", "ё+лка"}, {"дом", "до+м"}});
+    WriteDictionary(
+        v.voiceDir + "/slovar.ukr",
+        {{"п'ять", "п'я+ть"}, {"їжак", "їжа+к"}, {"ґанок", "ґа+нок"}, {"європа", "євро+па"}, {"мама", "ма+ма"}});
     return v;
 }
 
@@ -59,8 +56,10 @@ SayCall FixtureCall(std::vector<std::string> args, std::string input) {
 
 void WriteSettings(const std::string &text) {
     const std::string path = FixtureVoice().appData + "/ZornaTts/zornatts.ini";
-    if (text.empty()) std::remove(path.c_str());
-    else WriteFile(path, text);
+    if (text.empty())
+        std::remove(path.c_str());
+    else
+        WriteFile(path, text);
 }
 
 std::vector<std::int16_t> Samples(const std::string &bytes) {

@@ -11,9 +11,9 @@
 namespace zorna::testing {
 
 struct SayVoice {
-    std::string dataPath;    // give with -d
-    std::string voiceDir;    // dataPath/data/tavn2
-    std::string appData;     // APPDATA of the runs: holds ZornaTts/zornatts.ini when written
+    std::string dataPath;  // give with -d
+    std::string voiceDir;  // dataPath/data/tavn2
+    std::string appData;   // APPDATA of the runs: holds ZornaTts/zornatts.ini when written
 };
 
 // Writes the voice once per process and returns it.

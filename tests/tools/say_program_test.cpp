@@ -72,12 +72,12 @@ TEST_F(SayProgram, WaveFileHeaderDescribesItsData) {
         EXPECT_EQ(file.substr(8, 4), "WAVE");
         EXPECT_EQ(file.substr(12, 4), "fmt ");
         EXPECT_EQ(U32(file, 16), 16u);
-        EXPECT_EQ(U16(file, 20), 1u);       // PCM
-        EXPECT_EQ(U16(file, 22), 1u);       // mono
-        EXPECT_EQ(U32(file, 24), 22050u);   // samples per second
-        EXPECT_EQ(U32(file, 28), 44100u);   // bytes per second
-        EXPECT_EQ(U16(file, 32), 2u);       // block align
-        EXPECT_EQ(U16(file, 34), 16u);      // bits per sample
+        EXPECT_EQ(U16(file, 20), 1u);      // PCM
+        EXPECT_EQ(U16(file, 22), 1u);      // mono
+        EXPECT_EQ(U32(file, 24), 22050u);  // samples per second
+        EXPECT_EQ(U32(file, 28), 44100u);  // bytes per second
+        EXPECT_EQ(U16(file, 32), 2u);      // block align
+        EXPECT_EQ(U16(file, 34), 16u);     // bits per sample
         EXPECT_EQ(file.substr(36, 4), "data");
         EXPECT_EQ(U32(file, 40), file.size() - 44);
         EXPECT_EQ(file.size() % 2, 0u);
@@ -176,21 +176,26 @@ TEST_F(SayProgram, PhoneticLinesFollowTheSpeakingLoopsPhrases) {
         std::vector<std::string> lines;
     };
     const std::vector<Case> cases = {
-        {"dictionary words and the following character", {}, "Привет, мама!",
-         {"Привет,\tприве+т, ", "мама!\tма+ма! "}},
+        {"dictionary words and the following character", {}, "Привет, мама!", {"Привет,\tприве+т, ", "мама!\tма+ма! "}},
         {"ё", {}, "Ёлка", {"Ёлка\tё+лка "}},
         {"guillemets", {}, "«мама» дом", {"мама»\tма+ма» ", "дом\tдо+м "}},
         {"numero sign", {}, "дом№", {"дом№\tдо+м но+мер  "}},
-        {"character outside the code page is a space", {}, "мама\xF0\x9F\x98\x80мама",
+        {"character outside the code page is a space",
+         {},
+         "мама\xF0\x9F\x98\x80мама",
          {"мама \tма+ма ", "мама\tма+ма "}},
         {"malformed UTF-8 is a space", {}, "мама\xFF\xC3мама", {"мама \tма+ма ", "мама\tма+ма "}},
-        {"Ukrainian letters", {"-l", "uk"}, "Їжак ґанок Європа",
+        {"Ukrainian letters",
+         {"-l", "uk"},
+         "Їжак ґанок Європа",
          {"Їжак \tїжа+к ", "ґанок \tга+нок ", "Європа\tевро+па "}},
         {"Ukrainian modifier apostrophe", {"-l", "uk"}, "п\xCA\xBCять", {"п’ять\tпъя+ть "}},
         {"Ukrainian typographic apostrophe", {"-l", "uk"}, "п\xE2\x80\x99ять", {"п’ять\tпъя+ть "}},
         {"Ukrainian ASCII apostrophe", {"-l", "uk"}, "п'ять", {"п’ять\tпъя+ть "}},
         {"control characters are escaped", {}, "мама\tдом\n", {"мама\\t\tма+ма ", "дом\\n\tдо+м "}},
-        {"code page 1251 input", {"--cp1251"}, "\xB8\xEB\xEA\xE0 \xAB\xE4\xEE\xEC\xBB",
+        {"code page 1251 input",
+         {"--cp1251"},
+         "\xB8\xEB\xEA\xE0 \xAB\xE4\xEE\xEC\xBB",
          {"ёлка \tё+лка ", "дом»\tдо+м» "}},
     };
     for (const Case &c : cases) {
@@ -208,10 +213,8 @@ TEST_F(SayProgram, TextComesFromArgumentsFileOrStandardInput) {
     WriteFile(file, "Привет, мама!");
     const std::vector<std::string> expected = {"Привет,\tприве+т, ", "мама!\tма+ма! "};
     const std::vector<std::pair<std::vector<std::string>, std::string>> ways = {
-        {{"--phonetic", "Привет,", "мама!"}, ""},
-        {{"--phonetic", "-f", file}, ""},
-        {{"--phonetic", "-f", "-"}, "Привет, мама!"},
-        {{"--phonetic"}, "Привет, мама!"},
+        {{"--phonetic", "Привет,", "мама!"}, ""},       {{"--phonetic", "-f", file}, ""},
+        {{"--phonetic", "-f", "-"}, "Привет, мама!"},   {{"--phonetic"}, "Привет, мама!"},
         {{"--phonetic", "--", "Привет,", "мама!"}, ""},
     };
     for (const auto &[args, input] : ways) {
@@ -259,13 +262,21 @@ TEST_F(SayProgram, EventsGiveOffsetsInTheInputAsGiven) {
         std::vector<std::tuple<std::uint64_t, std::uint64_t, std::string>> events;
     };
     const std::vector<Case> cases = {
-        {"UTF-8 with two- and three-byte characters", {}, "Привет, «мама» — ёлка №5",
+        {"UTF-8 with two- and three-byte characters",
+         {},
+         "Привет, «мама» — ёлка №5",
          {{0, 12, "Привет"}, {16, 8, "мама"}, {31, 8, "ёлка"}, {43, 1, "5"}}},
-        {"characters dropped or replaced keep their bytes", {}, "\xEF\xBB\xBFма\xC2\xADма \xF0\x9F\x98\x80дом",
+        {"characters dropped or replaced keep their bytes",
+         {},
+         "\xEF\xBB\xBFма\xC2\xADма \xF0\x9F\x98\x80дом",
          {{3, 10, "ма\xC2\xADма"}, {18, 6, "дом"}}},
-        {"Ukrainian apostrophe inside the word", {"-l", "uk"}, "мама п\xCA\xBCять",
+        {"Ukrainian apostrophe inside the word",
+         {"-l", "uk"},
+         "мама п\xCA\xBCять",
          {{0, 8, "мама"}, {9, 10, "п\xCA\xBCять"}}},
-        {"code page 1251 input counts single bytes", {"--cp1251"}, "\xEC\xE0\xEC\xE0, \xE4\xEE\xEC",
+        {"code page 1251 input counts single bytes",
+         {"--cp1251"},
+         "\xEC\xE0\xEC\xE0, \xE4\xEE\xEC",
          {{0, 4, "мама"}, {6, 3, "дом"}}},
     };
     for (const Case &c : cases) {
@@ -306,6 +317,19 @@ TEST_F(SayProgram, EventsOfALongTextNameEveryWordOnceAtItsPlace) {
     }
     EXPECT_EQ(heard, spoken);
     EXPECT_LE(lastSample, (ReadAll(wav).size() - 44) / 2);
+}
+
+TEST_F(SayProgram, AnEndlessWordIsSpokenInTheEnginesWordLengthAcrossPieces) {
+    // 20000 letters, more than two pieces: words of 350 letters (700 bytes) and the rest.
+    std::string text;
+    for (int i = 0; i < 20000; ++i) text += "ж";
+    const SayRun run = RunSay(FixtureCall({"--events", "--stdout"}, text));
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> events, expected;
+    for (const Event &e : ParseEvents(run.err)) events.emplace_back(e.offset, e.length);
+    for (std::uint64_t at = 0; at < text.size(); at += 700)
+        expected.emplace_back(at, std::min<std::uint64_t>(700, text.size() - at));
+    EXPECT_EQ(events, expected);
 }
 
 TEST_F(SayProgram, EventsGoToStandardErrorWhenAudioTakesStandardOutput) {

@@ -17,11 +17,11 @@ struct SayRun {
 
 struct SayCall {
     std::vector<std::string> args;
-    std::string input;                        // standard input
-    std::map<std::string, std::string> env;   // added to (or replacing in) the environment
-    bool discardOutput = false;               // standard output to /dev/null
-    bool pipeOutput = false;                  // standard output through a pipe, not a file
-    std::string interruptWhenGrown;           // SIGINT once this file holds more than 64 KiB
+    std::string input;                       // standard input
+    std::map<std::string, std::string> env;  // added to (or replacing in) the environment
+    bool discardOutput = false;              // standard output to /dev/null
+    bool pipeOutput = false;                 // standard output through a pipe, not a file
+    std::string interruptWhenGrown;          // SIGINT once this file holds more than 64 KiB
     int timeLimitSeconds = 120;
 };
 

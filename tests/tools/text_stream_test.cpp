@@ -57,13 +57,31 @@ TEST(TextStream, Utf8BecomesCodePage1251) {
         {"modifier letter apostrophe", "п\xCA\xBCя", "\xEF\x92\xFF"},
         {"ASCII apostrophe between letters, Ukrainian", "п'я 'я п'", "\xEF\x92\xFF '\xFF \xEF'", true},
         {"ASCII apostrophe kept for Russian", "п'я", "\xEF'\xFF"},
-        {"characters the code page lacks", "a\xE2\x82\xBD\xF0\x9F\x98\x80" "b", "a  b"},
-        {"malformed bytes, one space each", "a\xFF\xC3" "b\xE2\x82" "c\xC0\xAF", "a  b c  "},
+        {"characters the code page lacks",
+         "a\xE2\x82\xBD\xF0\x9F\x98\x80"
+         "b",
+         "a  b"},
+        {"malformed bytes, one space each",
+         "a\xFF\xC3"
+         "b\xE2\x82"
+         "c\xC0\xAF",
+         "a  b c  "},
         {"truncated sequence at the end", "a\xD0", "a "},
         {"zero byte", std::string("a\0b", 3), "a b"},
-        {"dropped: soft hyphen, joiners, byte order mark", "\xEF\xBB\xBF" "ма\xC2\xADма\xE2\x80\x8D", "\xEC\xE0\xEC\xE0"},
-        {"combining marks", "и\xCC\x86" "е\xCC\x88" "a\xCC\x81", "\xE9\xB8" "a"},
-        {"hyphens", "a\xE2\x80\x91" "b", "a-b"},
+        {"dropped: soft hyphen, joiners, byte order mark",
+         "\xEF\xBB\xBF"
+         "ма\xC2\xADма\xE2\x80\x8D",
+         "\xEC\xE0\xEC\xE0"},
+        {"combining marks",
+         "и\xCC\x86"
+         "е\xCC\x88"
+         "a\xCC\x81",
+         "\xE9\xB8"
+         "a"},
+        {"hyphens",
+         "a\xE2\x80\x91"
+         "b",
+         "a-b"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -77,7 +95,11 @@ TEST(TextStream, Utf8BecomesCodePage1251) {
 TEST(TextStream, EveryByteKnowsWhereItCameFrom) {
     // я (2 bytes), 😀 (4 bytes, lacking in the code page), б, a soft hyphen
     // (2 bytes, dropped), в, a malformed byte, г.
-    const std::string input = "я\xF0\x9F\x98\x80" "б\xC2\xAD" "в\xFF" "г";
+    const std::string input =
+        "я\xF0\x9F\x98\x80"
+        "б\xC2\xAD"
+        "в\xFF"
+        "г";
     const Converted c = Convert(input, InputEncoding::Utf8, false, 2);
     ASSERT_EQ(c.text, "\xFF \xE1\xE2 \xE3");
     const std::vector<std::uint64_t> expected = {0, 2, 6, 10, 12, 13, 15};
@@ -116,7 +138,8 @@ TEST(ChooseCut, PrefersParagraphThenSentenceThenWordStart) {
         {"last word start in reach", "aa bb cc dd ee", 10, 9},
         {"not before a hyphen or apostrophe", "aa bb -cc 'dd", 11, 3},
         {"after the last separator when no word starts", "aaaaaa,------", 12, 7},
-        {"a run without separators is cut at the limit", "aaaaaaaaaaaaaaaa", 10, 10},
+        {"a short run without separators is cut at the limit", "aaaaaaaaaaaaaaaa", 10, 10},
+        {"a long run is cut where the engine cuts its words", std::string(2000, 'a'), 1000, 700},
         {"never before an unknown next character", "aa bb ", 6, 3},
     };
     for (const Case &c : cases) {

@@ -15,8 +15,7 @@ namespace zorna::say {
 
 namespace {
 
-// Limits of the speaking loop: word characters per phrase, answer buffer.
-constexpr std::size_t kMaxWordLength = 350;
+// The speaking loop's buffer for the unit-naming answer.
 constexpr std::int32_t kChainBufferSize = 350;
 
 // The part of a phonetic text that the speaking loop walks: without a last
@@ -37,10 +36,14 @@ std::string PrintableUtf8(const std::string &cp1251) {
     escaped.reserve(cp1251.size());
     for (char ch : cp1251) {
         const auto c = static_cast<std::uint8_t>(ch);
-        if (c == '\\') escaped += "\\\\";
-        else if (c == '\t') escaped += "\\t";
-        else if (c == '\n') escaped += "\\n";
-        else if (c == '\r') escaped += "\\r";
+        if (c == '\\')
+            escaped += "\\\\";
+        else if (c == '\t')
+            escaped += "\\t";
+        else if (c == '\n')
+            escaped += "\\n";
+        else if (c == '\r')
+            escaped += "\\r";
         else if (c < 0x20 || c == 0x7F || c == 0x98) {
             static const char kHex[] = "0123456789abcdef";
             escaped += "\\x";
@@ -117,8 +120,7 @@ bool TInspector::Inspect(const TextPiece &piece, std::FILE *out) {
         if (position >= n) break;
         const std::size_t start = position;
         processor_->ResetHyphenCount();
-        while (position < n && position - start < kMaxWordLength && processor_->IsWordChar(at(position)))
-            ++position;
+        while (position < n && position - start < kEngineWordLength && processor_->IsWordChar(at(position))) ++position;
         if (position == start) {
             ++position;
             continue;

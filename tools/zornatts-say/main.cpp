@@ -157,8 +157,10 @@ bool ForEachPiece(TInput &input, TTextStream &stream, Speak speak, std::string &
     stopped = false;
     for (;;) {
         if (!input.Read(block, error)) return false;
-        if (block.empty()) stream.Finish();
-        else stream.Feed(block);
+        if (block.empty())
+            stream.Finish();
+        else
+            stream.Feed(block);
         while (stream.NextPiece(piece)) {
             if (g_interrupted != 0 || !speak(piece)) {
                 stopped = true;
@@ -212,8 +214,10 @@ int32_t ZORNA_CALL OnSpeech(const void *data, int32_t count, const TSpeechEvent 
     if (event != nullptr) {
         if (ctx.Events != nullptr && event->Kind == EVENT_WORD) PrintEvent(ctx, *event);
     } else if (data != nullptr && count > 0) {
-        if (ctx.Sink->Write(data, static_cast<std::size_t>(count), ctx.Error)) ctx.AudioBytes += static_cast<std::uint64_t>(count);
-        else ctx.Failed = true;
+        if (ctx.Sink->Write(data, static_cast<std::size_t>(count), ctx.Error))
+            ctx.AudioBytes += static_cast<std::uint64_t>(count);
+        else
+            ctx.Failed = true;
     }
     if (ctx.Failed) Zorna_Stop(ctx.Handle);
     return 0;
@@ -263,13 +267,12 @@ bool StreamIsTerminal(std::FILE *stream) { return isatty(fileno(stream)) != 0; }
 
 int Inspect(const Options &o, const std::string &voiceDirectory, TInput &input, TTextStream &stream) {
     const Settings settings = ReadSettings();
-    const std::uint8_t punctuation =
-        o.Punctuation ? static_cast<std::uint8_t>(*o.Punctuation) : settings.Punctuation;
+    const std::uint8_t punctuation = o.Punctuation ? static_cast<std::uint8_t>(*o.Punctuation) : settings.Punctuation;
     std::unique_ptr<TInspector> inspector;
     try {
-        inspector = std::make_unique<TInspector>(o.Phonetic ? TInspector::Mode::Phonetic : TInspector::Mode::Units,
-                                                 o.Language == "uk", voiceDirectory, punctuation,
-                                                 settings.PrepositionPause);
+        inspector =
+            std::make_unique<TInspector>(o.Phonetic ? TInspector::Mode::Phonetic : TInspector::Mode::Units,
+                                         o.Language == "uk", voiceDirectory, punctuation, settings.PrepositionPause);
     } catch (const std::exception &e) {
         Report(e.what());
         return kExitFailure;
@@ -324,9 +327,12 @@ int Speak(const Options &o, const std::string &voiceDirectory, TInput &input, TT
     std::string error;
     const bool audioToStdout = o.ToStdout || (o.OutputFile && *o.OutputFile == "-");
     std::unique_ptr<TAudioSink> sink;
-    if (o.ToStdout) sink = OpenRawStdoutSink(error);
-    else if (o.OutputFile) sink = OpenWavSink(*o.OutputFile, error);
-    else sink = OpenPlayerSink(error);
+    if (o.ToStdout)
+        sink = OpenRawStdoutSink(error);
+    else if (o.OutputFile)
+        sink = OpenWavSink(*o.OutputFile, error);
+    else
+        sink = OpenPlayerSink(error);
     if (sink == nullptr) {
         Report(error);
         return kExitFailure;
@@ -339,8 +345,8 @@ int Speak(const Options &o, const std::string &voiceDirectory, TInput &input, TT
     ctx.Cp1251Input = o.Cp1251Input;
     Zorna_SetCallback(voice.Get(), &OnSpeech);
 
-    const bool progressShown = !o.Quiet && StreamIsTerminal(stderr) &&
-                               !(ctx.Events != nullptr && StreamIsTerminal(ctx.Events));
+    const bool progressShown =
+        !o.Quiet && StreamIsTerminal(stderr) && !(ctx.Events != nullptr && StreamIsTerminal(ctx.Events));
     TProgress progress(progressShown, input.Total());
     g_progress = &progress;
 

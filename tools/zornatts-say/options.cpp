@@ -28,7 +28,7 @@ struct ValueOption {
 };
 
 constexpr ValueOption kValueOptions[] = {
-    {'f', "file"},  {'o', "output"}, {'l', "language"}, {'d', "data"},        {'v', "voice"},
+    {'f', "file"},  {'o', "output"}, {'l', "language"}, {'d', "data"},         {'v', "voice"},
     {'s', "speed"}, {'a', "volume"}, {'p', "pitch"},    {'\0', "punctuation"},
 };
 
@@ -81,25 +81,39 @@ bool ApplyValue(const ValueOption &opt, const std::string &value, Options &o, st
             o.Pitch = number;
             return true;
         default:  // --punctuation
-            if (value == "none") o.Punctuation = 0;
-            else if (value == "some") o.Punctuation = 1;
-            else if (value == "most") o.Punctuation = 2;
-            else if (value == "all") o.Punctuation = 3;
-            else return bad("expected none, some, most or all");
+            if (value == "none")
+                o.Punctuation = 0;
+            else if (value == "some")
+                o.Punctuation = 1;
+            else if (value == "most")
+                o.Punctuation = 2;
+            else if (value == "all")
+                o.Punctuation = 3;
+            else
+                return bad("expected none, some, most or all");
             return true;
     }
 }
 
 bool ApplyFlag(const std::string &name, Options &o) {
-    if (name == "stdout") o.ToStdout = true;
-    else if (name == "cp1251") o.Cp1251Input = true;
-    else if (name == "phonetic") o.Phonetic = true;
-    else if (name == "units") o.Units = true;
-    else if (name == "events") o.Events = true;
-    else if (name == "quiet" || name == "q") o.Quiet = true;
-    else if (name == "help" || name == "h") o.Help = true;
-    else if (name == "version" || name == "V") o.Version = true;
-    else return false;
+    if (name == "stdout")
+        o.ToStdout = true;
+    else if (name == "cp1251")
+        o.Cp1251Input = true;
+    else if (name == "phonetic")
+        o.Phonetic = true;
+    else if (name == "units")
+        o.Units = true;
+    else if (name == "events")
+        o.Events = true;
+    else if (name == "quiet" || name == "q")
+        o.Quiet = true;
+    else if (name == "help" || name == "h")
+        o.Help = true;
+    else if (name == "version" || name == "V")
+        o.Version = true;
+    else
+        return false;
     return true;
 }
 
@@ -137,8 +151,8 @@ bool ParseOptions(int argc, const char *const *argv, const std::string &defaultD
                 if (name == opt.Long) found = &opt;
             if (found == nullptr) {
                 if (!haveValue && ApplyFlag(name, o)) continue;
-                error = haveValue && ApplyFlag(name, o) ? "option " + shown + " takes no value"
-                                                          : "unknown option " + shown;
+                error =
+                    haveValue && ApplyFlag(name, o) ? "option " + shown + " takes no value" : "unknown option " + shown;
                 return false;
             }
         } else {
@@ -204,7 +218,9 @@ std::string HelpText(const std::string &defaultDataPath) {
            "\n"
            "Voice:\n"
            "  -l, --language LANG    ru (default) or uk\n"
-           "  -d, --data DIR         folder holding data/VOICE (default: " + defaultDataPath + ")\n"
+           "  -d, --data DIR         folder holding data/VOICE (default: " +
+           defaultDataPath +
+           ")\n"
            "  -v, --voice NAME       voice name (default: tavn2); its files are\n"
            "                         DIR/data/NAME/alfa.wav, alfa.tx, slovar.rus, slovar.ukr\n"
            "\n"

@@ -32,12 +32,12 @@ bool IsCombiningMark(char32_t cp) { return cp >= 0x0300 && cp <= 0x036F; }
 // The letter that a combining mark makes of the letter before it (0 if none).
 std::uint8_t Compose(std::uint8_t base, char32_t mark) {
     const int b = base;
-    if (mark == 0x0306) {                      // breve
+    if (mark == 0x0306) {                                                                                 // breve
         if (b == CodePointToCp1251(0x0438)) return static_cast<std::uint8_t>(CodePointToCp1251(0x0439));  // и → й
         if (b == CodePointToCp1251(0x0418)) return static_cast<std::uint8_t>(CodePointToCp1251(0x0419));  // И → Й
         if (b == CodePointToCp1251(0x0443)) return static_cast<std::uint8_t>(CodePointToCp1251(0x045E));  // у → ў
         if (b == CodePointToCp1251(0x0423)) return static_cast<std::uint8_t>(CodePointToCp1251(0x040E));  // У → Ў
-    } else if (mark == 0x0308) {               // diaeresis
+    } else if (mark == 0x0308) {                                                                          // diaeresis
         if (b == CodePointToCp1251(0x0435)) return static_cast<std::uint8_t>(CodePointToCp1251(0x0451));  // е → ё
         if (b == CodePointToCp1251(0x0415)) return static_cast<std::uint8_t>(CodePointToCp1251(0x0401));  // Е → Ё
         if (b == CodePointToCp1251(0x0456)) return static_cast<std::uint8_t>(CodePointToCp1251(0x0457));  // і → ї
@@ -50,10 +50,13 @@ std::uint8_t Compose(std::uint8_t base, char32_t mark) {
 // sensible counterpart.
 int ToCp1251(char32_t cp) {
     switch (cp) {
-        case 0x02BC: return kRightQuote;  // modifier letter apostrophe (Ukrainian)
-        case 0x2010:                      // hyphen
-        case 0x2011: return '-';          // non-breaking hyphen
-        default: return CodePointToCp1251(cp);
+        case 0x02BC:
+            return kRightQuote;  // modifier letter apostrophe (Ukrainian)
+        case 0x2010:             // hyphen
+        case 0x2011:
+            return '-';  // non-breaking hyphen
+        default:
+            return CodePointToCp1251(cp);
     }
 }
 
@@ -68,9 +71,7 @@ std::string_view TextPiece::InputBytes(std::size_t offset, std::size_t length) c
 
 bool IsFirmWordChar(std::uint8_t c) { return IsLatinLetter(c) || IsCyrillicLetter(c) || IsDigit(c) || c == '+'; }
 
-bool IsFirmSeparator(std::uint8_t c) {
-    return !IsFirmWordChar(c) && c != '-' && c != kApostrophe && c != kRightQuote;
-}
+bool IsFirmSeparator(std::uint8_t c) { return !IsFirmWordChar(c) && c != '-' && c != kApostrophe && c != kRightQuote; }
 
 std::size_t ChooseCut(std::string_view text, bool atEnd, std::size_t limit) {
     if (text.empty()) return 0;
@@ -102,7 +103,7 @@ std::size_t ChooseCut(std::string_view text, bool atEnd, std::size_t limit) {
     }
     for (std::size_t cut : {paragraph, sentence, wordStart, separator})
         if (cut != 0) return cut;
-    return limit;
+    return limit >= kEngineWordLength ? limit - limit % kEngineWordLength : limit;
 }
 
 TTextStream::TTextStream(InputEncoding encoding, bool ukrainian) : encoding_(encoding), ukrainian_(ukrainian) {}
@@ -187,8 +188,7 @@ void TTextStream::Feed(std::string_view bytes) {
     if (finished_ || bytes.empty()) return;
     fed_ += bytes.size();
     if (encoding_ == InputEncoding::Cp1251) {
-        for (std::size_t k = 0; k < bytes.size(); ++k)
-            Emit(static_cast<std::uint8_t>(bytes[k]), undecoded_ + k);
+        for (std::size_t k = 0; k < bytes.size(); ++k) Emit(static_cast<std::uint8_t>(bytes[k]), undecoded_ + k);
         raw_.append(bytes);
         undecoded_ += bytes.size();
         return;

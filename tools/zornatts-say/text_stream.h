@@ -17,10 +17,10 @@ enum class InputEncoding { Utf8, Cp1251 };
 
 // One piece of text, ready for Zorna_Speak.
 struct TextPiece {
-    std::string Text;                // code page 1251, no zero bytes
+    std::string Text;                 // code page 1251, no zero bytes
     std::vector<std::uint64_t> From;  // Text.size() + 1 input offsets: where byte i
                                       // came from; the last one is the piece's end
-    std::string Source;              // the input bytes [From.front(), From.back())
+    std::string Source;               // the input bytes [From.front(), From.back())
 
     // Input offset and length of the piece bytes [offset, offset + length).
     std::uint64_t InputOffset(std::size_t offset) const { return From[offset]; }
@@ -33,13 +33,17 @@ struct TextPiece {
 
 // The largest piece handed to the engine, in code page 1251 bytes.
 constexpr std::size_t kMaxPieceBytes = 8192;
+// The speaking loop's longest word: a longer run of word characters is spoken
+// as several words of this many characters.
+constexpr std::size_t kEngineWordLength = 350;
 
 // Where to cut `text` (the first `limit` bytes at most) so that no word is
 // split: the engine's scan of the two parts finds the same words as its scan of
 // the whole. Preference: after the last paragraph break (a separator run with
 // two line feeds), else after the last sentence end (. ! ? or the ellipsis in a
 // separator run), else before the last word start that follows a separator,
-// else after the last separator, else at `limit`. `atEnd`: nothing follows the
+// else after the last separator, else at the last multiple of the engine's
+// word length (where the engine would cut such a run itself), else at `limit`. `atEnd`: nothing follows the
 // text, so the whole of it may be taken when it fits. Returns 1..text.size().
 std::size_t ChooseCut(std::string_view text, bool atEnd, std::size_t limit = kMaxPieceBytes);
 

@@ -74,8 +74,9 @@ bool TWavWriter::Open(const std::string &path, std::string &error) {
 bool TWavWriter::Write(const void *data, std::size_t count, std::string &error) {
     if (count == 0) return true;
     if (data_ + count > maxData_) {
-        error = "the audio reached the 4 GiB limit of a WAVE file; the rest was not written "
-                "(use --stdout for longer texts)";
+        error =
+            "the audio reached the 4 GiB limit of a WAVE file; the rest was not written "
+            "(use --stdout for longer texts)";
         return false;
     }
     if (std::fwrite(data, 1, count, file_) != count) {
