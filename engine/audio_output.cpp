@@ -15,7 +15,11 @@ namespace zorna {
 namespace {
 
 constexpr int kChunkSamples = kOutputChunkBytes / 2;
-constexpr float kSmallestFactor = 0.05f;
+// Sonic takes its factors unchecked: zero, negative or non-finite values never
+// reach it. A speed is kept at or above 1/20 (twenty times slower); a volume of
+// zero or less becomes one that is all but silent.
+constexpr float kSmallestSpeed = 0.05f;
+constexpr float kSmallestVolume = 0.001f;
 constexpr float kLargestFactor = 100.0f;
 // Silence longer than this is written to the stream in pieces of this size.
 constexpr std::int64_t kPauseBlockBytes = 44100;
@@ -26,12 +30,17 @@ void Deliver(TVoice &voice, const void *data, std::int32_t count) {
 
 }  // namespace
 
-float SonicFactor(float value) {
-    if (!std::isfinite(value) || value <= 0.0f) return kSmallestFactor;
-    if (value < kSmallestFactor) return kSmallestFactor;
-    if (value > kLargestFactor) return kLargestFactor;
-    return value;
+namespace {
+
+float Clamped(float value, float smallest) {
+    if (!std::isfinite(value) || value < smallest) return smallest;
+    return value > kLargestFactor ? kLargestFactor : value;
 }
+
+}  // namespace
+
+float SonicSpeed(float value) { return Clamped(value, kSmallestSpeed); }
+float SonicVolume(float value) { return Clamped(value, kSmallestVolume); }
 
 void PlaySamples(TVoice &voice, const void *data, std::int32_t byteCount) {
     LibraryState &lib = Library();
@@ -43,8 +52,8 @@ void PlaySamples(TVoice &voice, const void *data, std::int32_t byteCount) {
     std::lock_guard<platform::Lock> guard(lib.AudioLock);
     sonicStream stream = lib.SonicStream;
     if (stream == nullptr) return;
-    sonicSetSpeed(stream, SonicFactor(voice.Speed + voice.SpeedOffset));
-    sonicSetVolume(stream, SonicFactor(voice.Volume + voice.VolumeOffset));
+    sonicSetSpeed(stream, SonicSpeed(voice.Speed + voice.SpeedOffset));
+    sonicSetVolume(stream, SonicVolume(voice.Volume + voice.VolumeOffset));
     std::vector<short> buffer(kChunkSamples);
     if (hasData) {
         const int samples = byteCount / 2;

@@ -22,8 +22,9 @@ void PlaySamples(TVoice &voice, const void *data, std::int32_t byteCount);
 // through PlaySamples. Nothing for 0 or less.
 void PlayPause(TVoice &voice, std::int32_t milliseconds);
 
-// A speed or volume factor as it may reach Sonic: zero, negative or non-finite
-// values become a small positive value; very large ones are capped.
-float SonicFactor(float value);
+// Speed and volume factors as they may reach Sonic: zero, negative or
+// non-finite values become a small positive value; very large ones are capped.
+float SonicSpeed(float value);
+float SonicVolume(float value);
 
 }  // namespace zorna

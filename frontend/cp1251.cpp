@@ -54,6 +54,12 @@ char32_t DecodeUtf8(std::string_view text, std::size_t &i) {
         }
         cp = (cp << 6) | (b & 0x3F);
     }
+    // Overlong forms, surrogates and code points past U+10FFFF are malformed.
+    static constexpr char32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        ++i;
+        return 0xFFFD;
+    }
     i += extra + 1;
     return cp;
 }

@@ -91,10 +91,12 @@ TEST_F(OutputStage, FactorsThatSonicCannotTakeAreClamped) {
                  {-std::numeric_limits<float>::infinity(), false},
                  {1e30f, false}};
     for (const Case &c : cases) {
-        const float out = SonicFactor(c.in);
-        EXPECT_TRUE(std::isfinite(out) && out > 0.0f) << c.in;
-        if (c.expectSame) EXPECT_EQ(out, c.in);
+        for (float out : {SonicSpeed(c.in), SonicVolume(c.in)}) {
+            EXPECT_TRUE(std::isfinite(out) && out > 0.0f) << c.in;
+            if (c.expectSame) EXPECT_EQ(out, c.in);
+        }
     }
+    EXPECT_LE(SonicVolume(0.0f), 0.001f) << "volume 0 stays all but silent";
     // Speaking with such values neither crashes nor stalls.
     for (float speed : {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN(), 1e30f}) {
         voice.Speed = speed;
