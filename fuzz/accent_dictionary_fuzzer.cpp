@@ -11,7 +11,6 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "fixture_voice.h"
@@ -21,8 +20,8 @@
 namespace {
 
 const std::string &FilePath() {
-    static const std::string path =
-        zorna::testing::MakeTempDir("fuzz-dictionary") + "/slovar." + std::to_string(::getpid());
+    // A folder of this process's own, so that parallel fuzzing jobs do not meet.
+    static const std::string path = zorna::testing::MakeTempDir("fuzz-dictionary") + "/slovar.rus";
     return path;
 }
 
@@ -34,6 +33,11 @@ void Check(const zorna::TAccentDictionary &dictionary, const std::string &word) 
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    (void)FilePath();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     zorna::fuzz::ByteReader in(data, size);

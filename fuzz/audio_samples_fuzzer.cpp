@@ -12,7 +12,6 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 
 #include "audio_samples.h"
 #include "fixture_voice.h"
@@ -63,6 +62,11 @@ void Find(const zorna::TAudioSamples &samples, const std::string &name) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    (void)Folder();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     zorna::fuzz::ByteReader in(data, size);

@@ -37,6 +37,8 @@ bool WellFormed(const char *answer, std::size_t length) {
 
 }  // namespace
 
+extern "C" int LLVMFuzzerInitialize(int *, char ***) { return 0; }
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     zorna::fuzz::ByteReader in(data, size);
     const std::uint8_t flags = in.Byte();

@@ -11,18 +11,19 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) __attribute__((weak));
+// Every target defines it (no weak symbols: they do not carry over to every linker).
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv);
 
 namespace {
 
 bool RunFile(const std::filesystem::path &path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        std::fprintf(stderr, "cannot read %s\n", path.string().c_str());
         return false;
     }
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::fprintf(stderr, "replaying %s (%zu bytes)\n", path.c_str(), bytes.size());
+    std::fprintf(stderr, "replaying %s (%zu bytes)\n", path.string().c_str(), bytes.size());
     // A copy of exactly the input's size, so that a sanitizer sees reads past its end.
     std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
     LLVMFuzzerTestOneInput(copy.empty() ? nullptr : copy.data(), copy.size());
@@ -32,7 +33,7 @@ bool RunFile(const std::filesystem::path &path) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (LLVMFuzzerInitialize != nullptr) LLVMFuzzerInitialize(&argc, &argv);
+    LLVMFuzzerInitialize(&argc, &argv);
     int replayed = 0;
     bool ok = true;
     for (int i = 1; i < argc; ++i) {

@@ -8,8 +8,6 @@
 // Checked: Zorna_Speak succeeds; every callback carries either audio (whole
 // samples) or one word event lying inside the text; word events come in text
 // order; Zorna_Silence delivers exactly ms x 44.1 zero bytes in one call.
-#include <sys/stat.h>
-
 #include <cstring>
 #include <string>
 #include <vector>
@@ -72,11 +70,11 @@ Voices &Fixture() {
         using zorna::testing::ConstantUnit;
         const std::string root = zorna::testing::MakeTempDir("fuzz-speak");
         const std::string dir = root + "/data/fix";
-        ::mkdir((root + "/data").c_str(), 0755);
-        ::mkdir(dir.c_str(), 0755);
+        zorna::testing::MakeDir(root + "/data");
+        zorna::testing::MakeDir(dir);
         const std::string settings = root + "/appdata";
-        ::mkdir(settings.c_str(), 0755);
-        ::setenv("APPDATA", settings.c_str(), 1);  // no settings file: the defaults
+        zorna::testing::MakeDir(settings);
+        zorna::testing::SetEnv("APPDATA", settings);  // no settings file: the defaults
 
         std::vector<zorna::testing::FixtureUnit> units;
         std::int16_t value = 100;
