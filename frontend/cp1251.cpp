@@ -80,16 +80,26 @@ int CodePointToCp1251(char32_t codePoint) {
     return -1;
 }
 
-std::string Utf8ToCp1251(std::string_view utf8, char replacement) {
+namespace {
+
+// UTF-8 to code page 1251; `missing` gives the byte for a character the code
+// page lacks (or a malformed sequence).
+template <typename Missing>
+std::string ConvertUtf8(std::string_view utf8, Missing missing) {
     std::string out;
     out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
-        char32_t cp = DecodeUtf8(utf8, i);
-        int b = CodePointToCp1251(cp);
-        out.push_back(b < 0 ? replacement : static_cast<char>(b));
+        const int b = CodePointToCp1251(DecodeUtf8(utf8, i));
+        out.push_back(b < 0 ? missing() : static_cast<char>(b));
     }
     return out;
+}
+
+}  // namespace
+
+std::string Utf8ToCp1251(std::string_view utf8, char replacement) {
+    return ConvertUtf8(utf8, [replacement] { return replacement; });
 }
 
 std::string Cp1251ToUtf8(std::string_view text) {
@@ -113,16 +123,9 @@ std::string Cp1251ToUtf8(std::string_view text) {
 }
 
 std::string Cp(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        char32_t cp = DecodeUtf8(utf8, i);
-        int b = CodePointToCp1251(cp);
-        if (b < 0) throw std::invalid_argument("character outside code page 1251 in a table");
-        out.push_back(static_cast<char>(b));
-    }
-    return out;
+    return ConvertUtf8(utf8, []() -> char {
+        throw std::invalid_argument("character outside code page 1251 in a table");
+    });
 }
 
 }  // namespace zorna
