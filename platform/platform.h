@@ -48,7 +48,11 @@ public:
     void unlock();
 
 private:
-    alignas(std::max_align_t) unsigned char storage_[64];
+    // Room for a pthread_mutex_t or a CRITICAL_SECTION, which need at most
+    // 8-byte alignment. (Not std::max_align_t: 32-bit mingw headers give it
+    // different alignments in different translation units, which would move
+    // the members of any class holding a Lock between those units.)
+    alignas(8) unsigned char storage_[64];
 };
 
 // Whether the path names an existing directory (its attributes can be read

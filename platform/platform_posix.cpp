@@ -60,6 +60,7 @@ void MappedFile::Close() {
 // ---------------------------------------------------------------- Lock
 
 static_assert(sizeof(pthread_mutex_t) <= 64, "Lock storage too small");
+static_assert(alignof(pthread_mutex_t) <= 8, "Lock storage not aligned enough");
 
 Lock::Lock() {
     auto *m = new (storage_) pthread_mutex_t;

@@ -80,6 +80,7 @@ void MappedFile::Close() {
 // ---------------------------------------------------------------- Lock
 
 static_assert(sizeof(CRITICAL_SECTION) <= 64, "Lock storage too small");
+static_assert(alignof(CRITICAL_SECTION) <= 8, "Lock storage not aligned enough");
 
 Lock::Lock() {
     auto *cs = new (storage_) CRITICAL_SECTION;

@@ -11,7 +11,7 @@ trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 wineserver -p >/dev/null 2>&1 || true
 for arch in 64 32; do
   echo "== Windows $arch-bit, under Wine"
-  ctest --test-dir "$root/build-win$arch" --output-on-failure -j"$(nproc)" "$@" || status=1
+  ctest --test-dir "$root/build-win$arch" --output-on-failure --timeout 300 -j"$(nproc)" "$@" || status=1
 done
 wineserver -k >/dev/null 2>&1 || true
 exit $status
