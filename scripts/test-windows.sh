@@ -8,7 +8,7 @@ source "$root/scripts/windows-env.sh"
 "$root/scripts/build-windows.sh" 64 32
 status=0
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
-wineserver -p >/dev/null 2>&1 || true
+zorna_wine_session
 for arch in 64 32; do
   echo "== Windows $arch-bit, under Wine"
   ctest --test-dir "$root/build-win$arch" --output-on-failure --timeout 300 -j"$(nproc)" "$@" || status=1
