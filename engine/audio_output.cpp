@@ -3,6 +3,7 @@
 #include <sonic.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <mutex>
 #include <vector>
@@ -78,7 +79,8 @@ void PlaySamples(TVoice &voice, const void *data, std::int32_t byteCount) {
 
 void PlayPause(TVoice &voice, std::int32_t milliseconds) {
     if (milliseconds <= 0) return;
-    std::int64_t total = static_cast<std::int64_t>(milliseconds) * 44100 / 1000;
+    // Computed without overflow, and never more than a 32-bit byte count holds.
+    std::int64_t total = std::min<std::int64_t>(static_cast<std::int64_t>(milliseconds) * 44100 / 1000, INT32_MAX);
     if (total <= 0) return;
     const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(std::min(total, kPauseBlockBytes)), 0);
     while (total > 0) {

@@ -1,5 +1,7 @@
 // The engine's twelve exports. Each one catches everything and turns it into
 // its status (0 success, 1 failure) or a null handle.
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <mutex>
 #include <new>
@@ -72,10 +74,16 @@ ZORNA_ENGINE_API std::int32_t ZORNA_CALL Zorna_Silence(TZornaHandle handle, std:
         if (voice.Callback == nullptr || milliseconds < 0) return kFailed;
         if (milliseconds == 0) return kOk;
         voice.Context = context;
-        const std::int64_t bytes = static_cast<std::int64_t>(milliseconds) * 44100 / 1000;
-        if (bytes <= 0) return kOk;
-        std::vector<std::uint8_t> silence(static_cast<std::size_t>(bytes), 0);
-        voice.Callback(silence.data(), static_cast<std::int32_t>(bytes), nullptr, context);
+        // One call for up to a minute of silence; longer silence comes in
+        // minute-long calls, so no buffer grows with the request.
+        constexpr std::int64_t kMaxCallBytes = 60 * 44100;
+        std::int64_t bytes = std::min<std::int64_t>(static_cast<std::int64_t>(milliseconds) * 44100 / 1000, INT32_MAX);
+        const std::vector<std::uint8_t> silence(static_cast<std::size_t>(std::min(bytes, kMaxCallBytes)), 0);
+        while (bytes > 0) {
+            const auto count = static_cast<std::int32_t>(std::min(bytes, kMaxCallBytes));
+            voice.Callback(silence.data(), count, nullptr, context);
+            bytes -= count;
+        }
         return kOk;
     });
 }

@@ -27,21 +27,15 @@ std::mt19937 &IntonationGenerator() {
 
 enum class StressPhase { Before, On, After };
 
-// A character that may end a word of phonetic text (no side effects: a hyphen
-// counts as a word character, as a single hyphen does under the count rule).
-bool IsPhoneticWordChar(std::uint8_t c, bool ukrainian) {
-    if (c == '+' || c == '-' || IsLatinLetter(c) || IsCyrillicLetter(c) || IsDigit(c)) return true;
-    return ukrainian && (c == '\'' || c == 146);
-}
-
 // How the phonetic text of a word ends: 4 after sentence punctuation or a space
 // (also one character before the end), else 0. L may lose the last character.
-int EndMark(const std::string &phonetic, std::int32_t &length, bool ukrainian) {
+// The word-character test is the front end's own, hyphen count included.
+int EndMark(const std::string &phonetic, std::int32_t &length, TProcessor &processor) {
     length = static_cast<std::int32_t>(phonetic.size());
     if (length == 0) return kEndMarkPlain;
     const auto c = static_cast<std::uint8_t>(phonetic[static_cast<std::size_t>(length - 1)]);
     if (IsSentencePunctuation(c) || IsSpace(c)) return kEndMarkSentence;
-    if (!IsPhoneticWordChar(c, ukrainian)) {
+    if (!processor.IsWordChar(c)) {
         length -= 1;
         if (length >= 1 && phonetic[static_cast<std::size_t>(length - 1)] == '.') return kEndMarkSentence;
         return kEndMarkPlain;
@@ -209,7 +203,7 @@ void SpeakText(TVoice &voice, const std::string &text, void *context) {
 
             WordState word;
             std::int32_t length = 0;
-            word.endMark = EndMark(phonetic, length, ukrainian);
+            word.endMark = EndMark(phonetic, length, processor);
             voice.SpeedOffset = 0.0f;
             voice.VolumeOffset = 0.0f;
 

@@ -114,7 +114,7 @@ TEST_F(Instance, SilenceIsExactAndBypassesEverything) {
         std::int32_t ms;
         std::int32_t status;
         std::size_t bytes;  // 0: no callback at all
-    } cases[] = {{10, 0, 441}, {20, 0, 882}, {0, 0, 0}, {-10, 1, 0}, {1000, 0, 44100}};
+    } cases[] = {{10, 0, 441}, {20, 0, 882}, {0, 0, 0}, {-10, 1, 0}, {1000, 0, 44100}, {60000, 0, 2646000}};
     for (const Case &c : cases) {
         recorder.deliveries.clear();
         EXPECT_EQ(Zorna_Silence(voice, c.ms, &recorder), c.status) << c.ms;
@@ -125,6 +125,16 @@ TEST_F(Instance, SilenceIsExactAndBypassesEverything) {
         ASSERT_EQ(recorder.deliveries.size(), 1u) << c.ms;
         EXPECT_EQ(recorder.deliveries[0].audio, std::vector<std::uint8_t>(c.bytes, 0)) << c.ms;
     }
+}
+
+TEST_F(Instance, LongSilenceComesInMinuteLongCallsWithoutOverflow) {
+    ASSERT_EQ(Zorna_SetCallback(voice, &Recorder::Callback), 0);
+    // 150 s: two minutes in two calls, then the rest.
+    ASSERT_EQ(Zorna_Silence(voice, 150000, &recorder), 0);
+    ASSERT_EQ(recorder.deliveries.size(), 3u);
+    EXPECT_EQ(recorder.deliveries[0].audio.size(), 2646000u);
+    EXPECT_EQ(recorder.AudioBytes(), 6615000u);
+    EXPECT_EQ(recorder.badCalls, 0);
 }
 
 TEST_F(Instance, SettersAcceptAnyValueAndEmptyTextSaysNothing) {

@@ -159,6 +159,9 @@ TEST_F(SpeakingLoop, HyphensBetweenAndInsideWords) {
     } cases[] = {
         // A free-standing hyphen is a phrase of its own, voiced by its sign unit.
         {"дом - кот", "E0,3 до+ до+ до+ м E4,1 - E6,3 ко+ ко+ ко+ т"},
+        // At the very end its phonetic text is the hyphen alone, which the
+        // word scan has already counted: not a word character, so nothing plays.
+        {"дом -", "E0,3 до+ до+ до+ м E4,1"},
         // After a digit or a Latin letter a hyphen ends the word (and is the
         // phrase's closing character, voiced by its sign unit).
         {"1-2", "E0,1 а д и и н - E2,1 д в а а"},
