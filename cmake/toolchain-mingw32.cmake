@@ -1,24 +1,4 @@
-# Cross build of the Windows libraries (32-bit) with mingw-w64 (posix thread
-# model, so that std::thread and std::mutex compile). Test programs run under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build of the Windows libraries (32-bit) with mingw-w64.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(ZORNA_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${ZORNA_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${ZORNA_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${ZORNA_MINGW_PREFIX}-windres)
-set(CMAKE_OBJDUMP ${ZORNA_MINGW_PREFIX}-objdump)
-set(CMAKE_DLLTOOL ${ZORNA_MINGW_PREFIX}-dlltool)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${ZORNA_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The runtime is linked in, so that the DLLs and programs need system DLLs only.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-common.cmake)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that the build, the tests and the data tools need.
 # Idempotent: packages already present are not fetched again, and `apt-get update`
-# runs at most once per machine (a stamp file remembers it).
+# runs at most once per machine (scripts/apt-install.sh).
 set -euo pipefail
 
 packages=(
@@ -13,19 +13,5 @@ packages=(
   sox locales-all
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO="sudo"
-stamp=/var/tmp/zornatts-apt-updated
-if [ ! -f "$stamp" ]; then
-  $SUDO apt-get update -qq
-  $SUDO touch "$stamp" 2>/dev/null || true
-fi
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+source "$(dirname "$0")/apt-install.sh"
+zorna_apt_install "${packages[@]}"

@@ -15,23 +15,14 @@ packages=(
   dpkg-dev
 )
 
-need_update=0
+# The package lists must be read again once after the i386 architecture is added.
+update=()
+i386_stamp=/var/tmp/zornatts-apt-updated-i386
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
-  need_update=1
 fi
+[ -f "$i386_stamp" ] || update=(--update)
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-stamp=/var/tmp/zornatts-apt-updated-i386
-if [ "$need_update" -eq 1 ] || [ ! -f "$stamp" ]; then
-  $SUDO apt-get update -qq
-  $SUDO touch "$stamp" 2>/dev/null || true
-fi
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+source "$(dirname "$0")/apt-install.sh"
+zorna_apt_install "${update[@]}" "${packages[@]}"
+$SUDO touch "$i386_stamp" 2>/dev/null || true
