@@ -161,8 +161,7 @@ void SpeakText(TVoice &voice, const std::string &text, void *context) {
     TProcessor &processor = *voice.Processor;
     const bool ukrainian = processor.GetLanguage() == kLanguageUkrainian;
     std::vector<char> result(kResultBufferSize, 0);
-    std::string phonetic;
-    std::string chain;
+    std::string phonetic;  // reused for every word; the naming library reads it as it stands
     const auto n = static_cast<std::int32_t>(text.size());
     auto at = [&](std::int32_t position) { return static_cast<std::uint8_t>(text[static_cast<std::size_t>(position - 1)]); };
 
@@ -199,7 +198,6 @@ void SpeakText(TVoice &voice, const std::string &text, void *context) {
             const std::string phrase = text.substr(static_cast<std::size_t>(wordStart - 1),
                                                    static_cast<std::size_t>(phraseLength));
             processor.Process(phrase, voice.Punctuation, prepositionPending, prepositionPause, phonetic);
-            chain = phonetic;
 
             WordState word;
             std::int32_t length = 0;
@@ -210,7 +208,7 @@ void SpeakText(TVoice &voice, const std::string &text, void *context) {
             std::int32_t p = 1;
             while (p <= length && !voice.StopRequested.load()) {
                 const std::int32_t answer =
-                    Zorna_GetPhonemesChain(chain.c_str(), p, ukrainian ? 1 : 0, result.data(), kResultBufferSize);
+                    Zorna_GetPhonemesChain(phonetic.c_str(), p, ukrainian ? 1 : 0, result.data(), kResultBufferSize);
                 if (answer == -1) break;
                 if (answer <= 0) {
                     ++p;
