@@ -65,7 +65,8 @@ if [ $dict_ok = 0 ]; then
 fi
 
 rm -f "$voice/.stamp-voice"
-"$bin/zorna-unitlist" --data "$voice" --top 3000 --step 4 --out "$work/units.txt"
+"$bin/zorna-unitlist" --data "$voice" --top 3000 --step 4 --out "$work/units.txt" \
+  --frequent-ru "$root/tools/coverage/frequent-ru.txt" --frequent-uk "$root/tools/coverage/frequent-uk.txt"
 "$bin/zorna-donor" --units "$work/units.txt" --out "$voice"
 echo "$voice_hash" > "$voice/.stamp-voice"
 echo "make-data: $voice written in $(( $(date +%s) - started )) s"

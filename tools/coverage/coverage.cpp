@@ -87,6 +87,32 @@ void CountFirstAlternatives(const std::string &phonetic, bool ukrainian,
     }
 }
 
+bool ReadWordList(const std::string &path, std::vector<std::string> &words) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::set<std::string> seen(words.begin(), words.end());
+    std::string line;
+    bool first = true;
+    auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; };
+    while (std::getline(in, line)) {
+        if (first && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);  // byte order mark
+        first = false;
+        const std::size_t hash = line.find('#');
+        if (hash != std::string::npos) line.erase(hash);
+        std::size_t i = 0;
+        while (i < line.size()) {
+            while (i < line.size() && isSpace(line[i])) ++i;
+            const std::size_t start = i;
+            while (i < line.size() && !isSpace(line[i])) ++i;
+            if (i > start) {
+                std::string word = line.substr(start, i - start);
+                if (seen.insert(word).second) words.push_back(std::move(word));
+            }
+        }
+    }
+    return true;
+}
+
 std::set<std::string> SingleLetterNames() {
     // Phonetic letters, the stress mark, spaces and the pause marks.
     std::string alphabet = Cp("абвгдеёжзийклмнопрстуфхцчшщъыьэюяії");

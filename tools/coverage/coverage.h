@@ -43,6 +43,11 @@ void WalkPhonetic(const std::string &phonetic, bool ukrainian, const std::set<st
 void CountFirstAlternatives(const std::string &phonetic, bool ukrainian,
                             std::map<std::string, long> &counts);
 
+// The words of a list file (UTF-8): words are separated by white space, "#" starts a comment
+// running to the end of the line, a repeated word is kept once (first place). False when the
+// file cannot be read.
+bool ReadWordList(const std::string &path, std::vector<std::string> &words);
+
 // Every one-character name the naming library gives for phonetic texts of up to three
 // characters (Russian and Ukrainian mode).
 std::set<std::string> SingleLetterNames();
